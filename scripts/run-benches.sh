@@ -1,0 +1,11 @@
+#!/usr/bin/env bash
+# Runs every benchmark program listed in the given file (one path per line).
+set -euo pipefail
+list=$1
+status=0
+while IFS= read -r bench; do
+  [ -n "$bench" ] || continue
+  echo "# $(basename "$bench")"
+  "$bench" || status=1
+done < "$list"
+exit $status
