@@ -46,7 +46,6 @@ function(btm_test name)
   target_link_libraries(${name} PRIVATE ${A_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
   btm_qt_target(${name} ${A_QT})
   target_compile_definitions(${name} PRIVATE
-    BTM_SHARED_DIR="${BTM_SHARED_DIR}"
     BTM_SOURCE_DIR="${PROJECT_SOURCE_DIR}"
     BTM_BINARY_DIR="${PROJECT_BINARY_DIR}")
   btm_warnings(${name})
@@ -78,7 +77,7 @@ function(btm_bench name)
   add_executable(${name} ${A_SOURCES})
   target_link_libraries(${name} PRIVATE ${A_LIBS} btm_bench_support)
   target_compile_definitions(${name} PRIVATE
-    BTM_SHARED_DIR="${BTM_SHARED_DIR}" BTM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+    BTM_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
   btm_warnings(${name})
   set_property(GLOBAL APPEND PROPERTY BTM_BENCHES $<TARGET_FILE:${name}>)
   set_property(GLOBAL APPEND PROPERTY BTM_BENCH_TARGETS ${name})
