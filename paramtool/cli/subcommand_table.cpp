@@ -1,0 +1,20 @@
+// The list of `sorrel-cli` subcommands. A new subcommand adds its declaration and one line.
+
+#include "paramtool/cli/subcommand.h"
+
+namespace paramtool::cli {
+
+// Declared here rather than in a shared header so that adding a subcommand touches one file.
+// DSP EEPROM table files
+
+// EQ design and files
+
+const std::vector<const Subcommand*>& allSubcommands() {
+  static const std::vector<const Subcommand*> table = {
+      // DSP EEPROM table files
+      // EQ design and files
+  };
+  return table;
+}
+
+}  // namespace paramtool::cli
