@@ -19,7 +19,8 @@
 
 class PacketFramer {
  public:
-  using PacketHandler = std::function<void(const std::uint8_t* packet, std::size_t length)>;
+  // The handler may change the bytes in place: they are dropped once it returns.
+  using PacketHandler = std::function<void(std::uint8_t* packet, std::size_t length)>;
 
   PacketFramer();
 

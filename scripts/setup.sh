@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libboost-thread-dev libboost-dev
+  libboost-thread-dev libboost-chrono-dev libboost-dev
   libssl-dev libhidapi-dev
   qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
   xvfb xauth imagemagick
