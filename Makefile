@@ -44,7 +44,7 @@ tsan: setup
 # libFuzzer targets, built with clang, each run for FUZZ_SECONDS.
 fuzz: setup
 	@$(call configure,build-fuzz,-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_C_COMPILER=clang -DBTM_GUI=OFF -DBTM_BENCH=OFF -DBTM_FUZZ=ON -DBTM_SANITIZE=address$(,)undefined)
-	cmake --build build-fuzz -j $(JOBS)
+	cmake --build build-fuzz -j $(JOBS) --target fuzzers
 	@scripts/run-fuzzers.sh build-fuzz/fuzzers.txt $(FUZZ_SECONDS)
 
 clean:
