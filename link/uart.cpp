@@ -33,7 +33,7 @@ int CUART::Open(const std::string& port_path) {
     boost::lock_guard<boost::mutex> lock(ack_mutex_);
     ack_closing_ = false;
   }
-  // A thread that cannot be started leaves the channel open without it, as before.
+  // A thread that cannot be started is not reported: Open still returns 0.
   try {
     reader_thread_ = boost::thread(&CUART::ReaderLoop, this);
   } catch (const boost::thread_resource_error&) {

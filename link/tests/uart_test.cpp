@@ -244,6 +244,7 @@ TEST(UartOpen, FailuresNameTheirStepAndLeaveNothingOpen) {
     CUART uart(c.path, c.baud, 0);
     EXPECT_EQ(uart.Open(c.path), c.step) << c.path;
     EXPECT_FALSE(uart.IsOpen());
+    EXPECT_EQ(uart.Open(c.path), c.step) << "a second try reported success";
     EXPECT_NE(uart.LastOpenError().os_error, 0);
   }
   EXPECT_EQ(ThreadCount(), threads);
