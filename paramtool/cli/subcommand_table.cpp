@@ -6,12 +6,18 @@ namespace paramtool::cli {
 
 // Declared here rather than in a shared header so that adding a subcommand touches one file.
 // DSP EEPROM table files
+const Subcommand& checkCommand();
+const Subcommand& dumpCommand();
+const Subcommand& writeDefaultCommand();
 
 // EQ design and files
 
 const std::vector<const Subcommand*>& allSubcommands() {
   static const std::vector<const Subcommand*> table = {
       // DSP EEPROM table files
+      &checkCommand(),
+      &dumpCommand(),
+      &writeDefaultCommand(),
       // EQ design and files
   };
   return table;
