@@ -9,7 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libboost-thread-dev libboost-chrono-dev libboost-dev
   libssl-dev libhidapi-dev
-  qt6-base-dev qt6-base-dev-tools libqt6svg6-dev libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   xvfb xauth imagemagick
   ffmpeg
 )
