@@ -10,9 +10,11 @@ namespace paramtool {
 
 namespace {
 
-void sortByFrequency(std::array<EqStage, kEqStages>& rows) {
-  for (int pass = 0; pass < kEqStages; ++pass)
-    for (int j = 0; j + 1 < kEqStages; ++j)
+// Only the rows that take part are sorted: a disabled row of lower frequency must not swap
+// places with an enabled one and be designed in its stead.
+void sortByFrequency(std::array<EqStage, kEqStages>& rows, int count) {
+  for (int pass = 0; pass < count; ++pass)
+    for (int j = 0; j + 1 < count; ++j)
       if (rows[j + 1].frequency < rows[j].frequency) std::swap(rows[j], rows[j + 1]);
 }
 
@@ -42,9 +44,9 @@ EqIterationResult iterateEq(const EqDesign& design, int iterations, const Respon
   EqIterationResult result;
   result.design = design;
   auto& rows = result.design.stages;
-  sortByFrequency(rows);
-
   const int n = std::clamp(design.stageCount, 0, kEqStages);
+  sortByFrequency(rows, n);
+
   const double fs = design.sampleRate;
   for (int k = 0; k < n; ++k) {
     if (rows[k].frequency >= fs) {

@@ -9,8 +9,8 @@ namespace paramtool {
 struct EqIterationResult {
   EqStatus status = EqStatus::Ok;
   int failedStage = 0;  // 1-based position in ascending frequency order
-  // The rows sorted by ascending frequency, with the fitted gains (dB) and Qs of the stages
-  // that take part; everything else as given.
+  // The first stageCount rows sorted by ascending frequency, with their fitted gains (dB)
+  // and Qs; everything else as given.
   EqDesign design;
 };
 

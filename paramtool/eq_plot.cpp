@@ -47,7 +47,9 @@ std::vector<double> columnValues(const std::vector<double>& curve, int width, bo
   values.reserve(static_cast<std::size_t>(width));
   for (int column = 1; column <= width; ++column) {
     const double start = columnBin(column, width, points, logScale);
-    const double end = column < width ? columnBin(column + 1, width, points, logScale) : start;
+    // A column covers the bins up to the next column's; the last one up to the grid's end.
+    const double end =
+        column < width ? columnBin(column + 1, width, points, logScale) : points - 1.0;
     const double own = valueAt(curve, start);
     const double next = valueAt(curve, end);
     const auto first = curve.begin() + static_cast<long>(std::ceil(start));

@@ -23,7 +23,8 @@ PlotRect plotArea(int clientWidth, int clientHeight);
 double columnBin(int column, int width, int points, bool logScale);
 
 // One value per pixel column for a curve of linear magnitudes on the grid. Where a column
-// covers several bins (up to the next column's bin), it shows their minimum if that lies
+// covers several bins (up to the next column's bin, the last column up to the grid's last
+// bin), it shows their minimum if that lies
 // below both ends, else their maximum if that lies above both, else its own bin, so that
 // narrow notches and peaks stay visible.
 std::vector<double> columnValues(const std::vector<double>& curve, int width, bool logScale);

@@ -89,10 +89,11 @@ std::vector<double> interpolateOntoGrid(std::vector<ResponseSample> samples, int
     const ResponseSample& q = samples[j + 1];
     double value = q.magnitude;
     if (q.frequency != p.frequency) {
-      value = p.magnitude + (q.magnitude - p.magnitude) * (hz - p.frequency) /
-                                (q.frequency - p.frequency);
+      const double t = (hz - p.frequency) / (q.frequency - p.frequency);
+      value = p.magnitude + (q.magnitude - p.magnitude) * t;
     }
-    curve[static_cast<std::size_t>(i)] = std::max(value, 0.0);
+    // Extrapolation may fall below 0 (and extreme data give NaN): no magnitude there.
+    curve[static_cast<std::size_t>(i)] = value > 0.0 ? value : 0.0;
   }
   return curve;
 }

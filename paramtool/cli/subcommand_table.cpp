@@ -11,6 +11,7 @@ const Subcommand& dumpCommand();
 const Subcommand& writeDefaultCommand();
 
 // EQ design and files
+extern const Subcommand kEqCommand;
 
 const std::vector<const Subcommand*>& allSubcommands() {
   static const std::vector<const Subcommand*> table = {
@@ -19,6 +20,7 @@ const std::vector<const Subcommand*>& allSubcommands() {
       &dumpCommand(),
       &writeDefaultCommand(),
       // EQ design and files
+      &kEqCommand,
   };
   return table;
 }
