@@ -34,11 +34,7 @@ void writeCoefficientText(std::ostream& out, const CoefficientBlock& block, cons
 
 EqFileStatus writeCoefficientFile(const std::string& path, const CoefficientBlock& block,
                                   const EqDesign& fields) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return EqFileStatus::OpenFailed;
-  writeCoefficientText(out, block, fields);
-  out.flush();
-  return out ? EqFileStatus::Ok : EqFileStatus::OpenFailed;
+  return writeTextFile(path, [&](std::ostream& out) { writeCoefficientText(out, block, fields); });
 }
 
 namespace {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <fstream>
+#include <string>
+
 namespace paramtool {
 
 // How reading or writing one of the designer's text files went.
@@ -9,5 +12,16 @@ enum class EqFileStatus {
   Malformed,   // the content is not a file of this kind; nothing was taken from it
   NoData,      // a response file without a single frequency and level
 };
+
+// Creates (or empties) the file and lets `write` fill it through a binary stream, so that the
+// CR LF line ends stay as written.
+template <typename Write>
+EqFileStatus writeTextFile(const std::string& path, Write&& write) {
+  std::ofstream out(path, std::ios::binary | std::ios::trunc);
+  if (!out) return EqFileStatus::OpenFailed;
+  write(out);
+  out.flush();
+  return out ? EqFileStatus::Ok : EqFileStatus::OpenFailed;
+}
 
 }  // namespace paramtool

@@ -26,11 +26,7 @@ void writeResponseText(std::ostream& out, const std::vector<double>& response, d
 
 EqFileStatus writeResponseFile(const std::string& path, const std::vector<double>& response,
                                double sampleRate) {
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  if (!out) return EqFileStatus::OpenFailed;
-  writeResponseText(out, response, sampleRate);
-  out.flush();
-  return out ? EqFileStatus::Ok : EqFileStatus::OpenFailed;
+  return writeTextFile(path, [&](std::ostream& out) { writeResponseText(out, response, sampleRate); });
 }
 
 namespace {
