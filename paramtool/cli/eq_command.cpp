@@ -25,16 +25,15 @@
 
 namespace paramtool::cli {
 
+namespace {
+
 int runEq(const Arguments& args, CliIo& io);
 
-extern const Subcommand kEqCommand;  // listed in subcommand_table.cpp
-const Subcommand kEqCommand{
+const Subcommand kEq{
     "eq",
     "--fs HZ [--global-gain DB] [--points N] --stage F,GAIN_DB,Q [--stage ...] --out FILE"
     " | --load FILE",
     "design EQ stages into a coefficient file, or print one", runEq};
-
-namespace {
 
 bool parseDouble(const std::string& text, double& value) {
   if (text.empty()) return false;
@@ -172,12 +171,14 @@ int load(const std::string& path, CliIo& io) {
   return kExitOk;
 }
 
-}  // namespace
-
 int runEq(const Arguments& args, CliIo& io) {
   EqRequest request;
-  if (!parseRequest(args, request, io)) return usageError(kEqCommand, io);
+  if (!parseRequest(args, request, io)) return usageError(kEq, io);
   return request.load.empty() ? design(request, io) : load(request.load, io);
 }
+
+}  // namespace
+
+const Subcommand& eqCommand() { return kEq; }
 
 }  // namespace paramtool::cli

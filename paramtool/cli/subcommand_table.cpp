@@ -11,7 +11,7 @@ const Subcommand& dumpCommand();
 const Subcommand& writeDefaultCommand();
 
 // EQ design and files
-extern const Subcommand kEqCommand;
+const Subcommand& eqCommand();
 
 const std::vector<const Subcommand*>& allSubcommands() {
   static const std::vector<const Subcommand*> table = {
@@ -20,7 +20,7 @@ const std::vector<const Subcommand*>& allSubcommands() {
       &dumpCommand(),
       &writeDefaultCommand(),
       // EQ design and files
-      &kEqCommand,
+      &eqCommand(),
   };
   return table;
 }
