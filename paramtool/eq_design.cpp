@@ -97,6 +97,8 @@ bool exceedsPeakLimit(const std::vector<double>& response) {
 }
 
 EqCalculation calculateEq(const EqDesign& design, const ResponseGrid& grid) {
+  if (design.points > 0 && grid.points() != design.points)
+    return calculateEq(design, ResponseGrid(design.points));
   EqCalculation result;
   const int count = std::clamp(design.stageCount, 0, kEqStages);
   for (int k = 0; k < count; ++k) {

@@ -96,8 +96,8 @@ struct EqCalculation {
 };
 
 // Designs the first stageCount stages (stopping at the first that fails), rounds them and
-// computes the cascade response. The inputs must have passed validateEqDesign; the grid must
-// have design.points bins.
+// computes the cascade response. The inputs must have passed validateEqDesign. The grid is
+// the caller's, kept between calculations; one of another size is replaced by a fresh one.
 EqCalculation calculateEq(const EqDesign& design, const ResponseGrid& grid);
 
 double dbToLinear(double db);
