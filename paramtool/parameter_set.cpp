@@ -37,6 +37,11 @@ int ParameterSet::value(int address) const {
   return r ? r->value : 0;
 }
 
+int ParameterSet::defaultValue(int address) const {
+  const ParamRecord* r = findRecord(address);
+  return r ? r->defaultValue : 0;
+}
+
 void ParameterSet::set(int address, int v) {
   if (ParamRecord* r = findRecord(address)) {
     r->value = v;
@@ -146,12 +151,10 @@ void ParameterSet::afterLoad() {
   for (int w = 0; w < words && dataAt + 2 * w + 1 < EepromTable::kBytes; ++w) {
     staging_[static_cast<std::size_t>(w)] = static_cast<int16_t>(table_.read16(dataAt + 2 * w));
   }
-  // A complete block there is dropped; the voice EQ page writes it again when it is in use.
-  if (dataAt + kBlockBytes <= EepromTable::kBytes) {
-    bool complete = true;
-    for (int i = 0; i < kBlockBytes; ++i) complete = complete && table_.present(dataAt + i);
-    if (complete) table_.markAbsent(dataAt, dataAt + kBlockBytes - 1);
-  }
+  // The block at that address stays in the table. Marking it absent here, to be written
+  // again by the voice equaliser, lost it on the next save: in the files the editor writes
+  // that address is slot 0 (the audio "Custom EQ 2" block) or slot 1 with the MIC equaliser
+  // off, and no page writes those blocks after a load.
 
   writePatchSegment();
 

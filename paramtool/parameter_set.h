@@ -58,6 +58,8 @@ class ParameterSet {
   const ParamRecord* findRecord(int address) const;
   // Value of the record at address; 0 when there is none.
   int value(int address) const;
+  // Default value of the record at address; 0 when there is none.
+  int defaultValue(int address) const;
   // Sets the value and marks the record present.
   void set(int address, int value);
   bool isPresent(int address) const;
@@ -104,6 +106,9 @@ class ParameterSet {
 
   int segmentFlags() const { return segmentFlags_; }
   void clearSegmentFlags() { segmentFlags_ = 0; }
+  void setEqSegmentInUse(bool inUse) {
+    segmentFlags_ = inUse ? (segmentFlags_ | kEqSegmentInUse) : (segmentFlags_ & ~kEqSegmentInUse);
+  }
   int directoryAt() const { return directoryAt_; }
   int coeffEnd() const { return coeffEnd_; }
   int i2sEnd() const { return i2sEnd_; }

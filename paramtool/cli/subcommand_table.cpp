@@ -9,6 +9,8 @@ namespace paramtool::cli {
 const Subcommand& checkCommand();
 const Subcommand& dumpCommand();
 const Subcommand& writeDefaultCommand();
+const Subcommand& roundtripCommand();
+const Subcommand& exportParamsCommand();
 
 // EQ design and files
 const Subcommand& eqCommand();
@@ -19,6 +21,8 @@ const std::vector<const Subcommand*>& allSubcommands() {
       &checkCommand(),
       &dumpCommand(),
       &writeDefaultCommand(),
+      &roundtripCommand(),
+      &exportParamsCommand(),
       // EQ design and files
       &eqCommand(),
   };

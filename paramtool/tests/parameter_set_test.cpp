@@ -260,14 +260,15 @@ TEST_F(FreshDocument, AfterLoadKeepsCompleteBlocksStagesVoiceEqDataAndRestoresTh
   EXPECT_TRUE(set.isPresent(0x316));
   EXPECT_FALSE(set.isPresent(0x317));  // absent in the file
   EXPECT_EQ(set.value(0x317), 0x04);
-  // 1: slot 0 is kept, its marks become "00"; 2: 42 words of slot 1 are staged;
-  // 3: slot 1 itself is dropped; 4: chip header and patch are the built-in ones.
+  // Slot 0 is kept with its marks "00"; the 42 words of slot 1 are staged and slot 1
+  // stays as the file had it; chip header and patch are the built-in ones.
   EXPECT_EQ(bytesAt(table, 0x812, 84), slot0);
   EXPECT_EQ(table.marks[0x812], kLoadedPresentMark);
   EXPECT_EQ(set.staging()[0], static_cast<int16_t>(0x8081));
   EXPECT_EQ(set.staging()[41], static_cast<int16_t>(0xD2D3));
   EXPECT_EQ(set.staging()[42], 0);
-  EXPECT_TRUE(allAbsent(table, 0x866, 84));
+  EXPECT_EQ(bytesAt(table, 0x866, 84), slot1);
+  EXPECT_TRUE(allPresent(table, 0x866, 84));
   EXPECT_EQ(bytesAt(table, 0xA78, 2), (std::vector<int>{0xD0, 0x01}));
   EXPECT_EQ(bytesAt(table, 0x800, 2), (std::vector<int>{0x01, 0x00}));
   // The patch pointer records are present again: they come before the voice gain levels.
