@@ -119,14 +119,19 @@ bool DspEditor::writeTable(int size) {
   return writeTableFile(documentPath_, set.table(), size, strings_, prompter_, clock_());
 }
 
-bool DspEditor::save() {
-  const auto path = askTableFile(true, kDefaultFileName);
+bool DspEditor::beginTableWrite(const char* initialName) {
+  const auto path = askTableFile(true, initialName);
   if (!path) return false;
   takePath(*path);
-  ParameterSet& set = *set_;
   main.collect();
   voice.collect();
   audio.collect();
+  return true;
+}
+
+bool DspEditor::save() {
+  if (!beginTableWrite(kDefaultFileName)) return false;
+  ParameterSet& set = *set_;
   i2sPcm.collect();
   for (int address : {0x02C, 0x02D, 0x00B, 0x00C, 0x00D, 0x00E}) set.setPresent(address, true);
   set.writeSegmentDirectory();
@@ -135,13 +140,8 @@ bool DspEditor::save() {
 }
 
 bool DspEditor::exportParameters() {
-  const auto path = askTableFile(true, kParameterFileName);
-  if (!path) return false;
-  takePath(*path);
+  if (!beginTableWrite(kParameterFileName)) return false;
   ParameterSet& set = *set_;
-  main.collect();
-  voice.collect();
-  audio.collect();
   // The export leaves out the segment pointers and the I2S/PCM registers.
   for (int address : {0x036, 0x037, 0x038, 0x039, 0x02C, 0x02D, 0x00B, 0x00C, 0x00D, 0x00E}) {
     set.setPresent(address, false);

@@ -51,7 +51,8 @@ class DspEditor {
  private:
   void startUpSequence();  // the start-up sequence onwards: table segments, title, page defaults
   void showPageDefaults();
-  void collectForExport();
+  // Asks for the file, takes its path and collects the main, voice and audio pages.
+  bool beginTableWrite(const char* initialName);
   std::optional<std::string> askTableFile(bool save, const char* initialName);
   void takePath(const std::string& path);
   bool writeTable(int size);

@@ -56,26 +56,27 @@ void SoundEffectPage::followEffectChecks() {
   wideningLevel.enabled = widening.checked;
 }
 
-void SoundEffectPage::toggleMbdrc(bool on) {
-  mbdrc.checked = on;
+void SoundEffectPage::clicked() {
   followEffectChecks();
   rebuildDefaultEffect();
   defaultEffect.show(0);
 }
 
+void SoundEffectPage::toggleMbdrc(bool on) {
+  mbdrc.checked = on;
+  clicked();
+}
+
 void SoundEffectPage::toggleWidening(bool on) {
   widening.checked = on;
-  followEffectChecks();
-  rebuildDefaultEffect();
-  defaultEffect.show(0);
+  clicked();
 }
 
 void SoundEffectPage::clickMask(AudioEffect mode, bool checked) {
   CheckControl& check = mask[static_cast<std::size_t>(mode)];
   if (!check.enabled) return;
   check.checked = checked;
-  rebuildDefaultEffect();
-  defaultEffect.show(0);
+  clicked();
 }
 
 void SoundEffectPage::chooseDefaultEffect(int position) { defaultEffect.show(position); }

@@ -53,6 +53,7 @@ class SoundEffectPage : public PageModel {
 
  private:
   void followEffectChecks();
+  void clicked();  // after a check was clicked: follow the effect checks, rebuild the list
   void rebuildDefaultEffect();
   void showFields(int r34F, int r350, int r351, int r352, int r355, int r354, int bass);
 

@@ -130,5 +130,29 @@ TEST_F(SorrelCliFiles, WriteDefaultWritesAFullTableThatChecks) {
   EXPECT_EQ(run({"write-default", dir.file("no/such/Default.txt")}).code, kExitRejected);
 }
 
+TEST_F(SorrelCliFiles, RoundtripAndExportRunTheEditorsLoadAndSave) {
+  const std::string in = tableFile(8192, "0300    3F", "0300    1F");
+  const std::string out = dir.file("out.txt");
+  const CliRun roundtrip = run({"roundtrip", in, out});
+  ASSERT_EQ(roundtrip.code, kExitOk) << roundtrip.err;
+  // The record defaults of the audio levels (0xD7) are no speaker gain, so the page says so.
+  EXPECT_EQ(roundtrip.out,
+            "Read " + in + " OK!\nCannot import audio gain table!\n" + out + " is saved successfully!\n");
+  const std::string saved = test::readFile(out);
+  EXPECT_NE(saved.find(";ROM Information: QM480XGM_012_DUAL_SPK;"), std::string::npos);
+  EXPECT_NE(saved.find("0300    3F "), std::string::npos);  // the filter page sets bits 4 and 5 again
+  EXPECT_EQ(run({"check", out}).code, kExitOk);
+
+  const std::string params = dir.file("params.txt");
+  ASSERT_EQ(run({"export-params", out, params}).code, kExitOk);
+  EXPECT_EQ(run({"check", params}).out, "size 1024\nnot verifiable\n");
+
+  const CliRun rejected = run({"roundtrip", tableFile(1024, "0300    3F", "0300    3x"), dir.file("never.txt")});
+  EXPECT_EQ(rejected.code, kExitRejected);
+  EXPECT_EQ(rejected.err, "c = x\nThe format of EEPROM table is wrong!\n");
+  EXPECT_FALSE(std::filesystem::exists(dir.file("never.txt")));
+  EXPECT_EQ(run({"export-params", in}).code, kExitUsage);
+}
+
 }  // namespace
 }  // namespace paramtool::cli
