@@ -4,6 +4,7 @@
 // of 0x1EC and 0x2F5-0x2F7, then runs LineIn, Sound Effect, SPK Gain, EQ.
 
 #include "paramtool/editor/audio_eq_page.h"
+#include "paramtool/editor/block_diagram_tabs.h"
 #include "paramtool/editor/gain_level_editor.h"
 #include "paramtool/editor/line_in_page.h"
 #include "paramtool/editor/page_model.h"
@@ -22,6 +23,8 @@ class AudioPage : public PageModel {
   GainLevelEditor speakerGain;
   SoundEffectPage soundEffect;
   AudioEqPage eq;
+  // Blocks 1328, 1326, 1327 and 1017 show LineIn, SPK Gain, Sound Effect and EQ.
+  BlockDiagramTabs tabs{{0, 1, 2, 3}};
 
  private:
   ParameterSet& set_;

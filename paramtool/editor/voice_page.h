@@ -2,6 +2,7 @@
 // "Voice Function": the six voice sub-pages, run in the order Filter, NR, EQ, SpkGain,
 // MIC Gain/ComfortNoise, AEC/AES.
 
+#include "paramtool/editor/block_diagram_tabs.h"
 #include "paramtool/editor/designer_callback.h"
 #include "paramtool/editor/gain_level_editor.h"
 #include "paramtool/editor/page_model.h"
@@ -30,6 +31,9 @@ class VoicePage : public PageModel {
   GainLevelEditor speakerGain;
   VoiceMicPage mic;
   VoiceAecPage aecAes;
+  // Blocks 0-9 of the call-audio diagram show Filter, NR, EQ, SpkGain, MIC, AEC/AES, MIC,
+  // Filter, NR, EQ (controls 1244, 1245, 1250, 1264, 1267, 1279, 1268, 1281, 1293, 1282).
+  BlockDiagramTabs tabs{{0, 1, 2, 3, 4, 5, 4, 0, 1, 2}};
 
  private:
   std::array<PageModel*, 6> inOrder();

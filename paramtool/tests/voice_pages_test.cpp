@@ -244,5 +244,18 @@ TEST_F(VoicePages, DesignerButtonsOpenThePresetsAndStoreTheResult) {
   EXPECT_EQ(set.workingCopies().mic8k, kFlatBlock);
 }
 
+TEST_F(VoicePages, BlockDiagramAndTabsShowTheSamePage) {
+  BlockDiagramTabs& tabs = voice.tabs;
+  EXPECT_EQ(tabs.shownPage(), 0);
+  tabs.clickBlock(6);  // the MIC block of the lower row
+  EXPECT_EQ(tabs.shownPage(), 4);
+  EXPECT_EQ(tabs.highlightedBlock(), 6);
+  tabs.clickTab(2);
+  EXPECT_EQ(tabs.highlightedBlock(), 2);
+  tabs.clickBlock(9);
+  EXPECT_EQ(tabs.shownPage(), 2);
+  EXPECT_EQ(tabs.highlightedBlock(), 9);
+}
+
 }  // namespace
 }  // namespace paramtool::editor
