@@ -35,9 +35,10 @@ struct TableFileInfo {
   int size = 0;                          // table bytes read
 };
 
-// Parses table text into `table`: the digits go into its marks, then every byte is
-// converted from its mark. Mark pairs the file does not reach keep their content. On
-// failure the reasons are reported and `table` may hold a part of the file.
+// Parses table text into `table`: the digits go into its marks, then each byte the file
+// holds is converted from its mark pair (0 when either character is '*'). Bytes beyond the
+// file keep their values and marks. On failure the reasons are reported and `table` may hold
+// a part of the file.
 bool parseTableText(std::istream& in, const std::string& path, EepromTable& table, Reporter& reporter,
                     TableFileInfo* info = nullptr);
 

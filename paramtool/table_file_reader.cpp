@@ -45,7 +45,7 @@ int hexValue(char c) {
 }
 
 // Appends the row's digits to the mark pairs; false (after the messages) on a bad character.
-bool scanRow(const std::string& line, EepromTable& table, std::size_t& count, Reporter& reporter) {
+bool scanRow(const std::string& line, EepromTable& table, std::size_t& count, char& pending, Reporter& reporter) {
   for (std::size_t i = kRowAddressColumns; i < line.size(); ++i) {
     const char c = line[i];
     if (c == ';') break;
@@ -57,7 +57,9 @@ bool scanRow(const std::string& line, EepromTable& table, std::size_t& count, Re
       reporter.show(kFormatWrong);
       return false;
     }
-    if (count < kMaxStreamCharacters) table.marks[count / 2][count % 2] = c;
+    // A pair is stored once both of its characters are there, so an odd last one is dropped.
+    if (count < kMaxStreamCharacters && count % 2 == 1) table.marks[count / 2] = Mark{pending, c};
+    pending = c;
     ++count;
   }
   return true;
@@ -78,6 +80,7 @@ bool parseTableText(std::istream& in, const std::string& path, EepromTable& tabl
   if (buffer == nullptr) return false;
 
   std::size_t count = 0;
+  char pending = 0;
   bool inHeader = true;
   std::string line;
   while (count <= kMaxStreamCharacters) {
@@ -94,7 +97,7 @@ bool parseTableText(std::istream& in, const std::string& path, EepromTable& tabl
     }
     if (line.size() <= kRowAddressColumns) continue;
     inHeader = false;
-    if (!scanRow(line, table, count, reporter)) return false;
+    if (!scanRow(line, table, count, pending, reporter)) return false;
   }
 
   const int size = static_cast<int>(count / 2);
@@ -106,8 +109,11 @@ bool parseTableText(std::istream& in, const std::string& path, EepromTable& tabl
   table.size = size;
   reporter.show("Read " + path + " OK!");
 
-  // Every byte follows its mark pair, including the pairs the file did not reach.
-  for (int a = 0; a < EepromTable::kBytes; ++a) {
+  // The bytes the file holds follow their mark pairs. Bytes beyond it keep their values and
+  // marks: converting their old marks as well (every mark the program makes has '*' as its
+  // second character) turned the coefficient blocks and register set of the open document
+  // into zeros that were still marked present, and the next Save wrote those zeros.
+  for (int a = 0; a < size; ++a) {
     const Mark& m = table.marks[static_cast<std::size_t>(a)];
     table.bytes[static_cast<std::size_t>(a)] =
         (m[0] == '*' || m[1] == '*') ? 0 : static_cast<uint8_t>(hexValue(m[0]) * 16 + hexValue(m[1]));

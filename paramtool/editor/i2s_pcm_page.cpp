@@ -66,6 +66,12 @@ void I2sPcmPage::showDefaults() {
 void I2sPcmPage::refresh() {
   I2sRegisters entries{};
   set_.readI2sRegisters(entries);
+  // A register the table does not hold (no Save wrote the set yet, or the file was a
+  // parameter export) reads as 0; it must not select "16bit" or anything else.
+  const int from = set_.value16(0x00B);
+  for (int i = 0; i < kI2sRegisterCount; ++i) {
+    if (!EepromTable::inRange(from + i) || !set_.table().present(from + i)) entries[static_cast<std::size_t>(i)] = -1;
+  }
   for (ListControl* list : {&mode, &bitWidth, &adc, &rfs}) list->enabled = true;
   if (entries[6] == 0xEB) {
     mode.show(0);

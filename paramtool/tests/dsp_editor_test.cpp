@@ -146,6 +146,18 @@ TEST_F(Editor, LoadFollowedBySaveLeavesTheCoefficientSlotsUnchanged) {
   }
 }
 
+TEST_F(Editor, LoadingAParameterFileKeepsTheDocumentsBlocksAndRegisters) {
+  designer.result = test::filledBlock(0x0A11);
+  editor->audio.eq.customEq2();
+  const std::string params = exportAs("DSP_parameter.txt");
+  ASSERT_TRUE(loadFrom(params));
+  EXPECT_EQ(editor->i2sPcm.index(), 10);  // the register set beyond the file still reads as 24 bit
+  const EepromTable saved = tableOf(saveAs("after.txt"));
+  EXPECT_EQ(bytesAt(saved, 0x812, 4), (std::vector<int>{0x0A, 0x11, 0x0A, 0x11}));
+  EXPECT_EQ(bytesAt(saved, 0x866 + 80, 2), (std::vector<int>{0x40, 0x00}));  // the flat gain words of slot 1
+  EXPECT_EQ(bytesAt(saved, 0x9C0 + 18, 1), (std::vector<int>{0x08}));
+}
+
 TEST_F(Editor, DspDefaultResetsWhatThePageShownOwns) {
   enum Check { kVoiceLevels = 1, kAudioLevels = 2, kVoicePages = 4, kAudioPages = 8, kI2sPage = 16, kMessage = 32 };
   const struct {

@@ -241,19 +241,20 @@ TEST(TableFileReader, AbsentBytesReadBackAsZeroAndAbsent) {
   }
 }
 
-TEST(TableFileReader, BytesTheFileDoesNotReachFollowTheirOldMarks) {
+TEST(TableFileReader, BytesBeyondAShortFileKeepTheirValuesAndMarks) {
   EepromTable table;
-  table.put(0x500, 0x77, kRecordMark);         // made by the program: its second character is '*'
-  table.put(0x501, 0x77, kLoadedPresentMark);  // "00"
-  table.put(0x502, 0x77, {'C', '3'});
-  std::istringstream in(rowsOf(1024));
+  table.put(0x400, 0x77, kRecordMark);  // made by the program: its second character is '*'
+  table.put(0x401, 0x66, kLoadedPresentMark);
+  table.put(0x402, 0x55, kAbsentMark);
+  std::istringstream in(rowsOf(1024) + "0400 A\r\n");  // an odd last character is dropped
   RecordingReporter reporter;
   ASSERT_TRUE(parseTableText(in, "T.txt", table, reporter));
   EXPECT_EQ(table.size, 1024);
-  EXPECT_EQ(table.bytes[0x500], 0x00);
-  EXPECT_TRUE(table.present(0x500));
-  EXPECT_EQ(table.bytes[0x501], 0x00);
-  EXPECT_EQ(table.bytes[0x502], 0xC3);
+  EXPECT_EQ(table.bytes[0x3FF], 0x5A);
+  EXPECT_EQ(table.bytes[0x400], 0x77);
+  EXPECT_EQ(table.marks[0x400], kRecordMark);
+  EXPECT_EQ(table.bytes[0x401], 0x66);
+  EXPECT_EQ(table.marks[0x402], kAbsentMark);
 }
 
 TEST(TableFileReader, KeepsPresentBytesAbove0x10FF) {
