@@ -118,6 +118,19 @@ TEST_F(AudioPages, SoundEffectFieldsBassAndWidening) {
   EXPECT_EQ(fx.release.high.position, 2);
 }
 
+TEST_F(AudioPages, ValuesAListCannotShowSurviveASave) {
+  set.set(0x351, 0xFD);  // make-up gains 13 and 15: the lists stop at 11 dB
+  set.set(0x1E7, 0x0E);  // no such preset
+  audio.eq.toggleEqualiser(true);
+  audio.refresh();
+  EXPECT_EQ(audio.soundEffect.makeUp.low.position, kNoSelection);
+  EXPECT_EQ(audio.eq.initialPreset.position, kNoSelection);
+  audio.eq.toggleEqualiser(true);
+  audio.collect();
+  EXPECT_EQ(set.value(0x351), 0xFD);
+  EXPECT_EQ(set.value(0x1E7), 0x0E);
+}
+
 TEST_F(AudioPages, AudioEqualiserMaskPresetAndCustomEq2) {
   AudioEqPage& eq = audio.eq;
   EXPECT_EQ(eq.initialPreset.position, 10);

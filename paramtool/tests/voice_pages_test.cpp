@@ -107,6 +107,8 @@ TEST_F(VoicePages, MicGainsAndComfortNoise) {
   set.set16(0x306, 0);
   voice.mic.refresh();
   EXPECT_EQ(voice.mic.comfortNoise.position, kNoSelection);
+  voice.mic.collect();  // no selection: the level stays 0
+  EXPECT_EQ(set.value16(0x306), 0);
 }
 
 TEST_F(VoicePages, ThresholdListsShowTheLastValueNotBelowTheStoredOne) {
