@@ -100,7 +100,7 @@ void computeLpc(Word16 lpc[kSubFrames * kLpcOrder], const Word16 prevData[kLpcFr
     }
     Word16 pk2 = 0;
     durbin(&lpc[k * kLpcOrder], &acf[1], acf[0], pk2);
-    detector = (detector << 1) & 0xffff;
+    detector = (detector & 0x7fff) << 1;  // one bit per subframe, oldest shifted out
     if (pk2 > 0x799a) ++detector;
   }
   detector &= 0x7fff;

@@ -63,6 +63,8 @@ struct Case {
   Form form;
 };
 
+void PrintTo(const Case& c, std::ostream* os) { *os << c.vector << " " << formName(c.form); }
+
 class VectorConformance : public ::testing::TestWithParam<Case> {};
 
 TEST_P(VectorConformance, EncoderReproducesFrames) {
