@@ -6,10 +6,10 @@
 // one line per 16 bytes (continuation lines carry no time stamp or prefix), every byte as two
 // upper-case hex digits and a blank, "\n" after every 16th byte and after the last one.
 
+#include "link/trace_direction.h"
+
 #include <cstdint>
 #include <string>
-
-enum TraceDirection { kTraceEvent = 0, kTraceCommand = 1 };
 
 // "%02d:%02d:%02d:%03d\t" of hours, minutes, seconds and milliseconds.
 std::string FormatTimestamp(int hours, int minutes, int seconds, int milliseconds);

@@ -1,24 +1,29 @@
 #include "link/command_builders.h"
 
+
 namespace {
 
 using Bytes = CommandBuilders::Bytes;
 
-void AppendU16(Bytes& bytes, uint16_t value) {
-  bytes.push_back(static_cast<uint8_t>(value >> 8));
-  bytes.push_back(static_cast<uint8_t>(value & 0xFF));
-}
+std::uint8_t High(std::size_t value) { return static_cast<std::uint8_t>((value >> 8) & 0xFF); }
+std::uint8_t Low(std::size_t value) { return static_cast<std::uint8_t>(value & 0xFF); }
 
-void AppendText(Bytes& bytes, const std::string& text) {
-  bytes.insert(bytes.end(), text.begin(), text.end());
-}
-
-void AppendBytes(Bytes& bytes, const Bytes& more) { bytes.insert(bytes.end(), more.begin(), more.end()); }
-
-Bytes LinkAndText(uint8_t link, const std::string& text) {
-  Bytes params{link};
-  AppendText(params, text);
+// The fixed leading parameter bytes of a command followed by a run of variable length.
+Bytes HeadAndTail(std::initializer_list<std::uint8_t> head, const std::uint8_t* tail,
+                  std::size_t count) {
+  Bytes params;
+  params.reserve(head.size() + count);
+  params.assign(head.begin(), head.end());
+  params.insert(params.end(), tail, tail + count);
   return params;
+}
+
+Bytes HeadAndTail(std::initializer_list<std::uint8_t> head, const Bytes& tail) {
+  return HeadAndTail(head, tail.data(), tail.size());
+}
+
+Bytes HeadAndTail(std::initializer_list<std::uint8_t> head, const std::string& text) {
+  return HeadAndTail(head, reinterpret_cast<const std::uint8_t*>(text.data()), text.size());
 }
 
 }  // namespace
@@ -31,7 +36,7 @@ std::array<uint8_t, 4> StatusReportMaskBytes(uint32_t bits) {
 }
 
 uint8_t CommandBuilders::Send(CommandOpcode opcode, const Bytes& params) {
-  if (params.size() > kMaxCommandParameters) return kSendTooLong;
+  if (params.size() > packet::kMaxCommandParameters) return kSendTooLong;
   return SendCommand(static_cast<uint8_t>(opcode), params.data(),
                      static_cast<uint16_t>(params.size()));
 }
@@ -43,12 +48,12 @@ uint8_t CommandBuilders::SendRaw(uint8_t opcode, uint16_t count, const uint8_t* 
 
 uint8_t CommandBuilders::MAKE_CALL(uint8_t link, const std::string& number) {
   if (number.empty() || number.size() > kMaxDialDigits) return kSendDialLength;
-  return Send(CommandOpcode::MAKE_CALL, LinkAndText(link, number));
+  return Send(CommandOpcode::MAKE_CALL, HeadAndTail({link}, number));
 }
 
 uint8_t CommandBuilders::MAKE_EXTENSION_CALL(uint8_t link, const std::string& number) {
   if (number.empty() || number.size() > kMaxExtensionDigits) return kSendDialLength;
-  return Send(CommandOpcode::MAKE_EXTENSION_CALL, LinkAndText(link, number));
+  return Send(CommandOpcode::MAKE_EXTENSION_CALL, HeadAndTail({link}, number));
 }
 
 uint8_t CommandBuilders::MMI_ACTION(uint8_t link, uint8_t action) {
@@ -65,7 +70,7 @@ uint8_t CommandBuilders::MUSIC_CONTROL(uint8_t link, uint8_t action) {
 
 uint8_t CommandBuilders::CHANGE_DEVICE_NAME(const std::string& name) {
   if (name.size() > kMaxDeviceNameBytes) return kSendTooLong;
-  return Send(CommandOpcode::CHANGE_DEVICE_NAME, Bytes(name.begin(), name.end()));
+  return Send(CommandOpcode::CHANGE_DEVICE_NAME, HeadAndTail({}, name));
 }
 
 uint8_t CommandBuilders::SET_PAIRING_TIMEOUT(uint8_t units_of_30s) {
@@ -78,15 +83,14 @@ uint8_t CommandBuilders::READ_BTM_VERSION(uint8_t which) {
 
 uint8_t CommandBuilders::VENDOR_AT_COMMAND(uint8_t link, const std::string& command) {
   if (command.size() > kMaxAtCommandBytes) return kSendTooLong;
-  return Send(CommandOpcode::VENDOR_AT_COMMAND, LinkAndText(link, command));
+  return Send(CommandOpcode::VENDOR_AT_COMMAND, HeadAndTail({link}, command));
 }
 
 uint8_t CommandBuilders::AVC_SPECIFIC_COMMAND(uint8_t link, uint8_t pdu_id,
                                               const Bytes& parameters) {
-  Bytes params{link, pdu_id, 0x00};
-  AppendU16(params, static_cast<uint16_t>(parameters.size()));
-  AppendBytes(params, parameters);
-  return Send(CommandOpcode::AVC_SPECIFIC_COMMAND, params);
+  const std::size_t count = parameters.size();
+  return Send(CommandOpcode::AVC_SPECIFIC_COMMAND,
+              HeadAndTail({link, pdu_id, 0x00, High(count), Low(count)}, parameters));
 }
 
 uint8_t CommandBuilders::AVRCP_GROUP_NAVIGATION(uint8_t link, uint8_t direction) {
@@ -105,11 +109,11 @@ uint8_t CommandBuilders::SET_PHONEBOOK_ACCESS(uint8_t flag) {
 uint8_t CommandBuilders::SEND_SPP_DATA(uint8_t link, uint8_t packet_type, uint16_t total_length,
                                        const Bytes& payload) {
   if (payload.size() > kMaxSppPayload) return kSendTooLong;
-  Bytes params{link, packet_type};
-  AppendU16(params, total_length);
-  AppendU16(params, static_cast<uint16_t>(payload.size()));
-  AppendBytes(params, payload);
-  return Send(CommandOpcode::SEND_SPP_DATA, params);
+  const std::size_t count = payload.size();
+  return Send(CommandOpcode::SEND_SPP_DATA,
+              HeadAndTail({link, packet_type, High(total_length), Low(total_length), High(count),
+                           Low(count)},
+                          payload));
 }
 
 uint8_t CommandBuilders::MISC_CONTROL(uint8_t sub_command, uint8_t value) {
@@ -153,18 +157,14 @@ uint8_t CommandBuilders::GPIO_CONTROL(const std::array<uint8_t, 12>& groups) {
 }
 
 uint8_t CommandBuilders::SET_UART_BUFFER_SIZE(uint16_t size) {
-  Bytes params;
-  AppendU16(params, size);
-  return Send(CommandOpcode::SET_UART_BUFFER_SIZE, params);
+  return Send(CommandOpcode::SET_UART_BUFFER_SIZE, {High(size), Low(size)});
 }
 
 uint8_t CommandBuilders::TTS_DATA_START() { return Send(CommandOpcode::TTS_DATA, {0x00, 0x01}); }
 
 uint8_t CommandBuilders::TTS_DATA_CHUNK(uint8_t chunk_kind, const Bytes& data) {
   if (data.size() > kMaxTtsChunk) return kSendTooLong;
-  Bytes params{0x01, chunk_kind};
-  AppendBytes(params, data);
-  return Send(CommandOpcode::TTS_DATA, params);
+  return Send(CommandOpcode::TTS_DATA, HeadAndTail({0x01, chunk_kind}, data));
 }
 
 uint8_t CommandBuilders::GAIN_CONTROL(uint8_t link, uint8_t gain_mask, uint8_t operation,
@@ -186,9 +186,7 @@ uint8_t CommandBuilders::ANCS_CONTROL_SUBSCRIBE(bool subscribe) {
 
 uint8_t CommandBuilders::ANCS_CONTROL_NOTIFICATION(const Bytes& notification) {
   if (notification.size() > kMaxAncsNotification) return kSendTooLong;
-  Bytes params{0x02};
-  AppendBytes(params, notification);
-  return Send(CommandOpcode::ANCS_CONTROL, params);
+  return Send(CommandOpcode::ANCS_CONTROL, HeadAndTail({0x02}, notification));
 }
 
 uint8_t CommandBuilders::LE_CONTROL_QUERY_STATUS() { return Send(CommandOpcode::LE_CONTROL, {0x00}); }
@@ -200,25 +198,20 @@ uint8_t CommandBuilders::LE_CONTROL_ADVERTISING(bool enable) {
 uint8_t CommandBuilders::LE_CONTROL_CONNECTION_UPDATE(uint16_t interval_min,
                                                       uint16_t interval_max, uint16_t latency,
                                                       uint16_t supervision_timeout) {
-  Bytes params{0x02};
-  for (uint16_t value : {interval_min, interval_max, latency, supervision_timeout}) {
-    AppendU16(params, value);
-  }
-  return Send(CommandOpcode::LE_CONTROL, params);
+  return Send(CommandOpcode::LE_CONTROL,
+              {0x02, High(interval_min), Low(interval_min), High(interval_max), Low(interval_max),
+               High(latency), Low(latency), High(supervision_timeout), Low(supervision_timeout)});
 }
 
 uint8_t CommandBuilders::LE_CONTROL_ADVERTISING_INTERVAL(uint16_t interval) {
-  Bytes params{0x03};
-  AppendU16(params, interval);
-  return Send(CommandOpcode::LE_CONTROL, params);
+  return Send(CommandOpcode::LE_CONTROL, {0x03, High(interval), Low(interval)});
 }
 
 uint8_t CommandBuilders::SPEAKER_VENDOR_COMMAND(uint8_t type, const Bytes& data) {
   if (data.size() > kMaxSpeakerVendorData) return kSendTooLong;
-  Bytes params{type};
-  AppendU16(params, static_cast<uint16_t>(data.size()));
-  AppendBytes(params, data);
-  return Send(CommandOpcode::SPEAKER_VENDOR_COMMAND, params);
+  const std::size_t count = data.size();
+  return Send(CommandOpcode::SPEAKER_VENDOR_COMMAND,
+              HeadAndTail({type, High(count), Low(count)}, data));
 }
 
 uint8_t CommandBuilders::AUDIO_EFFECT_SYNC(uint8_t effect_type, uint8_t effect_value) {

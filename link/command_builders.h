@@ -3,6 +3,8 @@
 // Each builder lays out the parameter bytes of its command and hands them to SendCommand.
 // Builders that would exceed their command's own limit send nothing and return a refusal.
 
+#include "link/packet.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -18,7 +20,6 @@ enum SendResult : uint8_t {
 };
 
 // Limits of the individual commands (parameter bytes, or the part named).
-constexpr std::size_t kMaxCommandParameters = 762;  // 768-byte packet buffer
 constexpr std::size_t kMaxDialDigits = 20;
 constexpr std::size_t kMaxExtensionDigits = 10;
 constexpr std::size_t kMaxDeviceNameBytes = 32;

@@ -26,6 +26,7 @@ class EventDecoder {
 
   // The work buffer (the packet after its rewrites) and the packet's size.
   const std::uint8_t* Packet() const { return work_; }
+  std::uint8_t* MutablePacket() { return work_; }
   std::size_t Size() const { return size_; }
   EVENT_TYPE_CONTENT_ Content() const;
 
