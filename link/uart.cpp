@@ -39,8 +39,13 @@ int CUART::Open(const std::string& port_path) {
   } catch (const boost::thread_resource_error&) {
   }
   try {
+    {
+      boost::lock_guard<boost::mutex> lock(queue_mutex_);
+      writer_running_ = true;
+    }
     writer_thread_ = boost::thread(&CUART::WriterLoop, this);
   } catch (const boost::thread_resource_error&) {
+    FinishPacket(true);
   }
   return 0;
 }
@@ -123,10 +128,28 @@ void CUART::WriterLoop() {
     while (TakeNextPacket(packet)) {
       SendQueued(packet);
       WaitForAck();
+      FinishPacket(false);
     }
   } catch (...) {
     // An exception ends the writer thread.
   }
+  FinishPacket(true);
+}
+
+void CUART::FinishPacket(bool writer_ends) {
+  {
+    boost::lock_guard<boost::mutex> lock(queue_mutex_);
+    writer_busy_ = false;
+    if (writer_ends) writer_running_ = false;
+  }
+  writer_idle_.notify_all();
+}
+
+void CUART::WaitUntilIdle() {
+  boost::unique_lock<boost::mutex> lock(queue_mutex_);
+  writer_idle_.wait(lock, [this] {
+    return !writer_running_ || (send_queue_.empty() && !writer_busy_);
+  });
 }
 
 bool CUART::TakeNextPacket(std::vector<std::uint8_t>& packet) {
@@ -135,6 +158,7 @@ bool CUART::TakeNextPacket(std::vector<std::uint8_t>& packet) {
   if (closing_) return false;
   packet = std::move(send_queue_.front());
   send_queue_.pop_front();
+  writer_busy_ = true;
   return true;
 }
 

@@ -64,6 +64,10 @@ class CUART {
   // Releases the writer's Command-ACK wait (or the next one, when none is in progress).
   void SignalAck();
 
+  // Returns once every queued packet has been written and its Command-ACK wait has ended,
+  // or once the writer has stopped (closed, or never started).
+  void WaitUntilIdle();
+
   // Put the 0x00 byte in front of every command (read by the command layer when it builds).
   void SetFillNull(bool on) { fill_null_ = on; }
   bool FillNull() const { return fill_null_; }
@@ -85,6 +89,7 @@ class CUART {
   bool TakeNextPacket(std::vector<std::uint8_t>& packet);
   void SendQueued(const std::vector<std::uint8_t>& packet);
   void WaitForAck();
+  void FinishPacket(bool writer_ends);
   void JoinThreads();
 
   std::string port_path_;
@@ -104,6 +109,9 @@ class CUART {
   boost::condition_variable queue_changed_;
   std::deque<std::vector<std::uint8_t>> send_queue_;
   bool closing_ = false;  // under queue_mutex_ (and mirrored under ack_mutex_)
+  bool writer_running_ = false;  // under queue_mutex_
+  bool writer_busy_ = false;     // under queue_mutex_: a packet is out of the queue, not done
+  boost::condition_variable writer_idle_;
 
   boost::mutex write_mutex_;  // the write lock
 

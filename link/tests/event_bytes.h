@@ -4,11 +4,16 @@
 #include "link/packet.h"
 #include "link/tests/hex_bytes.h"
 
+#include <algorithm>
+
 inline Bytes Event(std::uint8_t opcode, const Bytes& params) {
   const std::size_t length = params.size() + 1;
-  Bytes packet{packet::kStartByte, static_cast<std::uint8_t>(length >> 8),
-               static_cast<std::uint8_t>(length & 0xFF), opcode};
-  packet.insert(packet.end(), params.begin(), params.end());
-  packet.push_back(packet::Checksum(packet.data() + 1, packet.size() - 1));
+  Bytes packet(length + packet::kFramingSize);
+  packet[0] = packet::kStartByte;
+  packet[1] = static_cast<std::uint8_t>(length >> 8);
+  packet[2] = static_cast<std::uint8_t>(length & 0xFF);
+  packet[3] = opcode;
+  std::copy(params.begin(), params.end(), packet.begin() + packet::kContentOffset);
+  packet.back() = packet::Checksum(packet.data() + 1, packet.size() - 2);
   return packet;
 }
