@@ -52,16 +52,24 @@ void searchAdaptive(Word16 target[kSubFrLen], const Word16 ir[kSubFrLen], const 
   }
   const int hb = 3 + (sfc & 1);
 
+  // The impulse response reversed, so that convolutions run forward over memory.
+  Word16 irRev[kSubFrLen];
+  for (int i = 0; i < kSubFrLen; ++i) irRev[i] = ir[kSubFrLen - 1 - i];
+  const Word32 maxIr = maxAbs(ir, kSubFrLen);
+  const Word32 maxTarget = maxAbs(target, kSubFrLen);
+
   Word32 corBuf[4 * kTermsPerLag];
   Word32* lp = corBuf;
   Word16 rez[kRezLen];
   for (int k = 0; k < hb; ++k) {
     getResidual(rez, prevExc, olp - kPstep + k);
+    // The five tap signals filtered by the impulse response; each one is the next shifted
+    // by a sample, plus the new first sample.
     Word16 flt[kClPitchOrd][kSubFrLen];
+    const Word32 maxRez = maxAbs(&rez[kClPitchOrd - 1], kSubFrLen);
     for (int i = 0; i < kSubFrLen; ++i) {
-      Word32 acc = 0;
-      for (int j = 0; j <= i; ++j) acc = L_mac(acc, rez[kClPitchOrd - 1 + j], ir[i - j]);
-      flt[kClPitchOrd - 1][i] = round16(acc);
+      flt[kClPitchOrd - 1][i] =
+          round16(L_macSum(0, &rez[kClPitchOrd - 1], &irRev[kSubFrLen - 1 - i], i + 1, maxRez, maxIr));
     }
     for (int i = kClPitchOrd - 2; i >= 0; --i) {
       flt[i][0] = mult_r(rez[i], 0x2000);
@@ -71,21 +79,15 @@ void searchAdaptive(Word16 target[kSubFrLen], const Word16 ir[kSubFrLen], const 
         flt[i][j] = round16(acc);
       }
     }
+    Word32 maxFlt[kClPitchOrd];
+    for (int i = 0; i < kClPitchOrd; ++i) maxFlt[i] = maxAbs(flt[i], kSubFrLen);
     for (int i = 0; i < kClPitchOrd; ++i) {
-      Word32 acc = 0;
-      for (int j = 0; j < kSubFrLen; ++j) acc = L_add(acc, L_shr(L_mult(target[j], flt[i][j]), 1));
-      *lp++ = L_shl(acc, 1);
+      *lp++ = L_shl(L_productSum(0, target, flt[i], kSubFrLen, maxTarget, maxFlt[i]), 1);
     }
-    for (int i = 0; i < kClPitchOrd; ++i) {
-      Word32 acc = 0;
-      for (int j = 0; j < kSubFrLen; ++j) acc = L_mac(acc, flt[i][j], flt[i][j]);
-      *lp++ = acc;
-    }
+    for (int i = 0; i < kClPitchOrd; ++i) *lp++ = L_macSum(0, flt[i], flt[i], kSubFrLen, maxFlt[i], maxFlt[i]);
     for (int i = 1; i < kClPitchOrd; ++i) {
       for (int j = 0; j < i; ++j) {
-        Word32 acc = 0;
-        for (int l = 0; l < kSubFrLen; ++l) acc = L_add(acc, L_shr(L_mult(flt[i][l], flt[j][l]), 1));
-        *lp++ = L_shl(acc, 2);
+        *lp++ = L_shl(L_productSum(0, flt[i], flt[j], kSubFrLen, maxFlt[i], maxFlt[j]), 2);
       }
     }
   }
@@ -114,9 +116,13 @@ void searchAdaptive(Word16 target[kSubFrLen], const Word16 ir[kSubFrLen], const 
   for (int k = 0; k < hb; ++k) {
     const int which = gainTableFor(even ? olp - kPstep + k : olp);
     const Word16* row = search.tables->acbkGain(which);
+    const std::int32_t* rowMagnitude = search.tables->acbkRowMagnitude(which);
+    const Word16* terms = &corVct[k * kTermsPerLag];
+    const Word32 maxTerm = maxAbs(terms, kTermsPerLag);
     for (int i = 0; i < bound[which]; ++i, row += kGainRowLen) {
-      Word32 acc = 0;
-      for (int j = 0; j < kGainRowLen; ++j) acc = L_add(acc, L_shr(L_mult(corVct[k * kTermsPerLag + j], row[j]), 1));
+      // maxTerm times the row's magnitude bounds every partial sum of the row's products
+      const bool safe = maxTerm < 32768 && std::int64_t{maxTerm} * rowMagnitude[i] <= kMax32;
+      const Word32 acc = safe ? dot(terms, row, kGainRowLen) : L_productSum(0, terms, row, kGainRowLen);
       if (acc > best) {
         best = acc;
         gid = static_cast<Word16>(i);
@@ -134,9 +140,10 @@ void searchAdaptive(Word16 target[kSubFrLen], const Word16 ir[kSubFrLen], const 
 
   // Subtract the pitch contribution from the target.
   decodeAdaptive(rez, prevExc, olp, lid, gid, *search.tables);
+  const Word32 maxPitch = maxAbs(rez, kSubFrLen);
   for (int i = 0; i < kSubFrLen; ++i) {
-    Word32 acc = L_shr(L_deposit_h(target[i]), 1);
-    for (int j = 0; j <= i; ++j) acc = L_msu(acc, rez[j], ir[i - j]);
+    const Word32 acc =
+        L_msuSum(L_shr(L_deposit_h(target[i]), 1), rez, &irRev[kSubFrLen - 1 - i], i + 1, maxPitch, maxIr);
     target[i] = round16(L_shl(acc, 1));
   }
 }

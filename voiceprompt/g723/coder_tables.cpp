@@ -14,6 +14,14 @@ void copyTable(std::int16_t (&dst)[N], const std::int16_t* src) {
   std::copy(src, src + N, dst);
 }
 
+void rowMagnitudes(const std::int16_t* rows, int count, std::int32_t* out) {
+  for (int r = 0; r < count; ++r, rows += kGainRowLen) {
+    std::int32_t sum = 0;
+    for (int j = 0; j < kGainRowLen; ++j) sum += rows[j] < 0 ? -rows[j] : rows[j];
+    out[r] = sum;
+  }
+}
+
 void roundRange(std::int16_t* first, std::int16_t* last) {
   std::transform(first, last, first, roundTableEntry);
 }
@@ -37,6 +45,12 @@ void CoderTables::restore() {
   copyTable(tabgain170_, table::tabgain170);
   copyTable(epsi170_, table::epsi170);
   copyTable(gain170_, table::gain170);
+  updateRowMagnitudes();
+}
+
+void CoderTables::updateRowMagnitudes() {
+  rowMagnitudes(acbk085_, kNbFilt085, rowMag085_);
+  rowMagnitudes(acbk170_, kNbFilt170, rowMag170_);
 }
 
 void CoderTables::applyRounding() {
@@ -49,6 +63,7 @@ void CoderTables::applyRounding() {
   roundRange(std::begin(tabgain170_), std::end(tabgain170_));
   roundRange(std::begin(epsi170_), std::end(epsi170_));
   roundRange(std::begin(gain170_), std::end(gain170_));
+  updateRowMagnitudes();
 }
 
 const std::int16_t* CoderTables::lspBand(int band) const {

@@ -1,5 +1,7 @@
 #include "voiceprompt/g723/fixed_codebook.h"
 
+#include <utility>
+
 #include "voiceprompt/g723/ops.h"
 #include "voiceprompt/g723/tables.h"
 
@@ -27,6 +29,81 @@ void pulseTrain(Word16* dst, const Word16* src, Word16 olp) {
   }
 }
 
+// y = the pulses convolved with imr, truncated to the subframe. The sum for each sample
+// runs over the pulses in position order, as the full convolution would (its other terms
+// are zero), so saturation happens exactly where it would there.
+void filterPulses(Word16 y[kSubFrLen], const Pulses& p, int np, const Word16 imr[kSubFrLen]) {
+  int order[kMaxPulseNum];
+  for (int i = 0; i < np; ++i) order[i] = i;
+  for (int i = 1; i < np; ++i) {
+    for (int j = i; j > 0 && p.ploc[order[j]] < p.ploc[order[j - 1]]; --j) std::swap(order[j], order[j - 1]);
+  }
+  for (int i = 0; i < kSubFrLen; ++i) {
+    Word32 acc = 0;
+    for (int k = 0; k < np && p.ploc[order[k]] <= i; ++k) acc = L_mac(acc, p.pamp[order[k]], imr[i - p.ploc[order[k]]]);
+    y[i] = extract_h(L_shl(acc, 2));
+  }
+}
+
+// acc = L_sub(L_mac(acc, tv[i], y[i]), L_shr(L_mult(y[i], y[i]), 1)) over the subframe.
+Word32 pulseSetError(const Word16 tv[kSubFrLen], const Word16 y[kSubFrLen]) {
+  std::int64_t sum = 0;
+  std::int64_t magnitude = 0;
+  for (int i = 0; i < kSubFrLen; ++i) {
+    const std::int64_t cross = L_mult(tv[i], y[i]);
+    const std::int64_t energy = L_mult(y[i], y[i]) >> 1;
+    sum += cross - energy;
+    magnitude += (cross < 0 ? -cross : cross) + energy;
+  }
+  if (magnitude <= kMax32) return static_cast<Word32>(sum);
+  Word32 acc = 0;
+  for (int i = 0; i < kSubFrLen; ++i) acc = L_sub(L_mac(acc, tv[i], y[i]), L_shr(L_mult(y[i], y[i]), 1));
+  return acc;
+}
+
+// Places np pulses of amplitude maxAmp on grid k, the first one at temp.ploc[0] given:
+// each next pulse goes where the correlation left by the previous ones is largest.
+// err holds the grid's correlations (magnitudes at most maxErr), corr the impulse
+// response's autocorrelation at even lags (magnitudes at most maxCorr).
+void placePulses(Pulses& temp, const Word32* err, const Word16* corr, Word32 maxErr, Word32 maxCorr, int np,
+                 Word16 maxAmp) {
+  constexpr int kGridLen = kSubFrLen / kSgrid;
+  const int k = temp.gridId;
+  Word32 wrk[kGridLen];
+  bool occupied[kGridLen] = {};
+  for (int n = 0; n < kGridLen; ++n) wrk[n] = err[n];
+  int at = (temp.ploc[0] - k) / kSgrid;
+  temp.pamp[0] = wrk[at] < 0 ? negate(maxAmp) : maxAmp;
+  occupied[at] = true;
+  std::int64_t bound = maxErr;  // no |wrk[n]| exceeds it
+  for (int i = 1; i < np; ++i) {
+    // Remove the last pulse's contribution: wrk[n] = L_msu(wrk[n], amp, corr[|at - n|]).
+    // Occupied positions are updated too; they are never looked at again.
+    const Word16 amp = temp.pamp[i - 1];
+    const std::int64_t step = 2 * std::int64_t{amp < 0 ? -amp : amp} * maxCorr;
+    if (bound + step <= kMax32) {
+      for (int n = 0; n < at; ++n) wrk[n] -= 2 * Word32{amp} * corr[at - n];
+      for (int n = at; n < kGridLen; ++n) wrk[n] -= 2 * Word32{amp} * corr[n - at];
+      bound += step;
+    } else {
+      for (int n = 0; n < kGridLen; ++n) wrk[n] = L_msu(wrk[n], amp, corr[n < at ? at - n : n - at]);
+      bound = kMax32;
+    }
+    Word32 peak = static_cast<Word32>(0xc0000000u);
+    for (int n = 0; n < kGridLen; ++n) {
+      if (occupied[n]) continue;
+      const Word32 a = L_abs(wrk[n]);
+      if (a > peak) {
+        peak = a;
+        at = n;
+      }
+    }
+    temp.ploc[i] = static_cast<Word16>(k + kSgrid * at);
+    temp.pamp[i] = wrk[at] >= 0 ? maxAmp : negate(maxAmp);
+    occupied[at] = true;
+  }
+}
+
 void findBest(Pulses& best, const Word16 tv[kSubFrLen], const Word16 ir[kSubFrLen], int np, Word16 olp) {
   Pulses temp;
   Word16 imr[kSubFrLen];
@@ -41,23 +118,33 @@ void findBest(Pulses& best, const Word16 tv[kSubFrLen], const Word16 ir[kSubFrLe
   Word16 occPos[kSubFrLen];
   for (int i = 0; i < kSubFrLen; ++i) occPos[i] = shr(imr[i], 1);
   Word16 imrCorr[kSubFrLen];
-  Word32 acc0 = 0;
-  for (int i = 0; i < kSubFrLen; ++i) acc0 = L_mac(acc0, occPos[i], occPos[i]);
+  const Word32 maxOcc = maxAbs(occPos, kSubFrLen);
+  Word32 acc0 = L_macSum(0, occPos, occPos, kSubFrLen, maxOcc, maxOcc);
   Word16 exp = norm_l(acc0);
   imrCorr[0] = round16(L_shl(acc0, exp));
   for (int i = 1; i < kSubFrLen; ++i) {
-    acc0 = 0;
-    for (int j = i; j < kSubFrLen; ++j) acc0 = L_mac(acc0, occPos[j], occPos[j - i]);
-    imrCorr[i] = round16(L_shl(acc0, exp));
+    imrCorr[i] = round16(L_shl(L_macSum(0, &occPos[i], occPos, kSubFrLen - i, maxOcc, maxOcc), exp));
   }
 
   Word32 errBlk[kSubFrLen];
   exp = sub(exp, 4);
+  const Word32 maxTv = maxAbs(tv, kSubFrLen);
+  const Word32 maxImr = maxAbs(imr, kSubFrLen);
+  for (int i = 0; i < kSubFrLen; ++i) errBlk[i] = L_shl(L_macSum(0, &tv[i], imr, kSubFrLen - i, maxTv, maxImr), exp);
+
+  // The search runs on each grid's 30 positions; pulses on one grid lie an even
+  // distance apart, so only the even lags of imrCorr are needed.
+  constexpr int kGridLen = kSubFrLen / kSgrid;
+  Word32 errGrid[kSgrid][kGridLen];
+  Word32 maxErrGrid[kSgrid] = {};
   for (int i = 0; i < kSubFrLen; ++i) {
-    acc0 = 0;
-    for (int j = i; j < kSubFrLen; ++j) acc0 = L_mac(acc0, tv[j], imr[j - i]);
-    errBlk[i] = L_shl(acc0, exp);
+    errGrid[i % kSgrid][i / kSgrid] = errBlk[i];
+    const Word32 a = L_abs(errBlk[i]);
+    if (a > maxErrGrid[i % kSgrid]) maxErrGrid[i % kSgrid] = a;
   }
+  Word16 corrGrid[kGridLen];
+  for (int d = 0; d < kGridLen; ++d) corrGrid[d] = imrCorr[kSgrid * d];
+  const Word32 maxCorr = maxAbs(corrGrid, kGridLen);
 
   for (int k = 0; k < kSgrid; ++k) {
     temp.gridId = static_cast<Word16>(k);
@@ -89,43 +176,12 @@ void findBest(Pulses& best, const Word16 tv[kSubFrLen], const Word16 ir[kSubFrLe
       temp.mampId = static_cast<Word16>(maxAmpId + l);
       const Word16 maxAmp = table::FcbkGainTable[temp.mampId];
 
-      Word32 wrkBlk[kSubFrLen];
-      for (int i = 0; i < kSubFrLen; ++i) {
-        occPos[i] = 0;
-        wrkBlk[i] = errBlk[i];
-      }
-      temp.pamp[0] = wrkBlk[temp.ploc[0]] < 0 ? negate(maxAmp) : maxAmp;
-      occPos[temp.ploc[0]] = 1;
+      placePulses(temp, &errGrid[k][0], corrGrid, maxErrGrid[k], maxCorr, np, maxAmp);
 
-      for (int i = 1; i < np; ++i) {
-        acc1 = static_cast<Word32>(0xc0000000u);
-        for (int j = k; j < kSubFrLen; j += kSgrid) {
-          if (occPos[j] != 0) continue;
-          acc0 = L_msu(wrkBlk[j], temp.pamp[i - 1], imrCorr[abs_s(static_cast<Word16>(temp.ploc[i - 1] - j))]);
-          wrkBlk[j] = acc0;
-          acc0 = L_abs(acc0);
-          if (acc0 > acc1) {
-            acc1 = acc0;
-            temp.ploc[i] = static_cast<Word16>(j);
-          }
-        }
-        temp.pamp[i] = wrkBlk[temp.ploc[i]] >= 0 ? maxAmp : negate(maxAmp);
-        occPos[temp.ploc[i]] = 1;
-      }
-
-      // Error of this pulse set: 2 <target, y> - <y, y>.
-      for (int i = 0; i < kSubFrLen; ++i) occPos[i] = 0;
-      for (int i = 0; i < np; ++i) occPos[temp.ploc[i]] = temp.pamp[i];
-      for (int i = kSubFrLen - 1; i >= 0; --i) {
-        acc0 = 0;
-        for (int j = 0; j <= i; ++j) acc0 = L_mac(acc0, occPos[j], imr[i - j]);
-        occPos[i] = extract_h(L_shl(acc0, 2));
-      }
-      acc1 = 0;
-      for (int i = 0; i < kSubFrLen; ++i) {
-        acc1 = L_mac(acc1, tv[i], occPos[i]);
-        acc1 = L_sub(acc1, L_shr(L_mult(occPos[i], occPos[i]), 1));
-      }
+      // Error of this pulse set: 2 <target, y> - <y, y>, y the pulses filtered by imr.
+      Word16 y[kSubFrLen];
+      filterPulses(y, temp, np, imr);
+      acc1 = pulseSetError(tv, y);
       if (acc1 > best.maxErr) {
         best.maxErr = acc1;
         best.gridId = temp.gridId;

@@ -120,4 +120,61 @@ inline Word32 L_mls(Word32 v, Word16 w) {
   return L_mac(t, w, extract_h(v));
 }
 
+// Sums of products, equal to chains of the saturating operators above. Speech vectors are
+// normalised with headroom, so a chain rarely saturates: when the largest magnitudes prove
+// that no partial sum can leave the 32-bit range, a plain (vectorisable) dot product gives
+// the chain's exact result; otherwise the chain runs step by step.
+
+// Largest magnitude in a vector, in 32 bits (32768 for -32768).
+inline Word32 maxAbs(const Word16* a, int n) {
+  Word32 hi = 0;
+  Word32 lo = 0;
+  for (int i = 0; i < n; ++i) {
+    hi = a[i] > hi ? a[i] : hi;
+    lo = a[i] < lo ? a[i] : lo;
+  }
+  return hi > -lo ? hi : -lo;
+}
+
+// Sum of the products; the caller guarantees that it fits in 32 bits at every step.
+inline Word32 dot(const Word16* a, const Word16* b, int n) {
+  Word32 sum = 0;
+  for (int i = 0; i < n; ++i) sum += Word32{a[i]} * b[i];
+  return sum;
+}
+
+// True when acc plus n terms of magnitude at most scale * maxA * maxB stays in range.
+inline bool chainCannotSaturate(Word32 acc, Word32 maxA, Word32 maxB, int n, int scale) {
+  const std::int64_t start = acc < 0 ? -std::int64_t{acc} : std::int64_t{acc};
+  return start + std::int64_t{scale} * n * maxA * maxB <= kMax32;
+}
+
+// L_mac(...L_mac(L_mac(acc, a[0], b[0]), a[1], b[1])..., a[n-1], b[n-1])
+inline Word32 L_macSum(Word32 acc, const Word16* a, const Word16* b, int n, Word32 maxA, Word32 maxB) {
+  if (chainCannotSaturate(acc, maxA, maxB, n, 2)) return acc + 2 * dot(a, b, n);
+  for (int i = 0; i < n; ++i) acc = L_mac(acc, a[i], b[i]);
+  return acc;
+}
+inline Word32 L_macSum(Word32 acc, const Word16* a, const Word16* b, int n) {
+  return L_macSum(acc, a, b, n, maxAbs(a, n), maxAbs(b, n));
+}
+
+// L_msu(...L_msu(acc, a[0], b[0])..., a[n-1], b[n-1])
+inline Word32 L_msuSum(Word32 acc, const Word16* a, const Word16* b, int n, Word32 maxA, Word32 maxB) {
+  if (chainCannotSaturate(acc, maxA, maxB, n, 2)) return acc - 2 * dot(a, b, n);
+  for (int i = 0; i < n; ++i) acc = L_msu(acc, a[i], b[i]);
+  return acc;
+}
+
+// acc = L_add(acc, L_shr(L_mult(a[i], b[i]), 1)) for i = 0 .. n-1: a sum of plain products.
+// (A product of -32768 by -32768, the one L_mult saturates, makes the bound fail.)
+inline Word32 L_productSum(Word32 acc, const Word16* a, const Word16* b, int n, Word32 maxA, Word32 maxB) {
+  if (maxA < 32768 && chainCannotSaturate(acc, maxA, maxB, n, 1)) return acc + dot(a, b, n);
+  for (int i = 0; i < n; ++i) acc = L_add(acc, L_shr(L_mult(a[i], b[i]), 1));
+  return acc;
+}
+inline Word32 L_productSum(Word32 acc, const Word16* a, const Word16* b, int n) {
+  return L_productSum(acc, a, b, n, maxAbs(a, n), maxAbs(b, n));
+}
+
 }  // namespace g723::op

@@ -12,6 +12,10 @@ Word16 estimatePitch(const Word16* buf, int start) {
   Word16 bestCcr = 0x4000;
   Word16 bestEnr = 0x7fff;
 
+  // magnitudes of the target block and of every lagged block, for the correlations
+  const Word32 maxTarget = maxAbs(&buf[start], 2 * kSubFrLen);
+  const Word32 maxLagged = maxAbs(&buf[start - (kPitchMax - 3)], kPitchMax - 3 + 2 * kSubFrLen - kPitchMin);
+
   int pr = start - kPitchMin + 1;
   Word32 energy = 0;
   for (int j = 0; j < 2 * kSubFrLen; ++j) energy = L_mac(energy, buf[pr + j], buf[pr + j]);
@@ -21,8 +25,7 @@ Word16 estimatePitch(const Word16* buf, int start) {
     energy = L_msu(energy, buf[pr + 2 * kSubFrLen], buf[pr + 2 * kSubFrLen]);
     energy = L_mac(energy, buf[pr], buf[pr]);
 
-    Word32 cross = 0;
-    for (int j = 0; j < 2 * kSubFrLen; ++j) cross = L_mac(cross, buf[start + j], buf[pr + j]);
+    const Word32 cross = L_macSum(0, &buf[start], &buf[pr], 2 * kSubFrLen, maxTarget, maxLagged);
     if (cross <= 0) continue;
 
     // cross^2 / energy as mantissas and one exponent
