@@ -10,6 +10,7 @@
 #include <dirent.h>
 
 #include <condition_variable>
+#include <future>
 #include <mutex>
 #include <thread>
 
@@ -351,6 +352,30 @@ TEST_F(UartBridgeTest, EventAckIsNotWrappedInTheLine) {
   ASSERT_TRUE(pty_.ReceivePacket());
   uart_.reset();
   EXPECT_TRUE(calls_.empty());
+}
+
+TEST_F(UartTest, WaitUntilIdleReturnsOnceTheLastPacketsAckWaitHasEnded) {
+  OpenChannel();
+  Write(*uart_, Command(0x02, Hex("00 04")));
+  Write(*uart_, Command(0x02, Hex("00 05")));
+  auto idle = std::async(std::launch::async, [this] { uart_->WaitUntilIdle(); });
+  ASSERT_TRUE(pty_.ReceivePacket());
+  EXPECT_EQ(idle.wait_for(100ms), std::future_status::timeout) << "idle with a packet queued";
+  uart_->SignalAck();
+  ASSERT_TRUE(pty_.ReceivePacket());
+  EXPECT_EQ(idle.wait_for(100ms), std::future_status::timeout) << "idle before the last ACK";
+  uart_->SignalAck();
+  EXPECT_EQ(idle.wait_for(5s), std::future_status::ready);
+}
+
+TEST_F(UartTest, WaitUntilIdleReturnsWhenTheChannelCloses) {
+  OpenChannel();
+  Write(*uart_, Command(0x02, Hex("00 04")));
+  Write(*uart_, Command(0x02, Hex("00 05")));
+  auto idle = std::async(std::launch::async, [this] { uart_->WaitUntilIdle(); });
+  ASSERT_TRUE(pty_.ReceivePacket());
+  uart_->Close();
+  EXPECT_EQ(idle.wait_for(5s), std::future_status::ready);
 }
 
 TEST(CUART, ModeOneSetsUpTheBridgeOtherModesLeaveItOff) {
