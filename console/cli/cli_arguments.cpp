@@ -1,5 +1,6 @@
 #include "console/cli/cli_arguments.h"
 
+#include "console/cli/tts_commands.h"
 #include "link/command_recorder.h"
 
 #include <cctype>
@@ -97,6 +98,11 @@ bool ParseCliArguments(const std::vector<std::string>& args, CliOptions& options
       continue;
     }
     CliStep step;
+    if (IsTtsSendStep(args, pos)) {
+      if (!ParseTtsSendStep(args, pos, step, error)) return false;
+      options.steps.push_back(std::move(step));
+      continue;
+    }
     if (!ParseCliStep(args, pos, step, error) || !CheckBuilds(step, error)) return false;
     options.steps.push_back(std::move(step));
   }
@@ -122,5 +128,5 @@ std::string CliHelpText() {
          "\n"
          "commands (values in hexadecimal; NAME:16 is a 16-bit value, NAME:01 is 00 or 01,\n"
          "\"NAME\" is one text argument, NAME... a run of bytes, NAME[N] exactly N bytes):\n" +
-         CliCommandList();
+         CliCommandList() + "\n" + TtsCommandsHelpText();
 }

@@ -15,11 +15,13 @@
 // PROFILE_LINK_BACK) are told apart by their leading selector bytes, shown literally.
 // Lengths that a command carries (payload lengths, parameter lengths) are computed.
 
+#include "console/command_ack_routes.h"
 #include "link/command_builders.h"
 
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -28,6 +30,9 @@ struct CliStep {
   std::string text;        // the step as typed, for messages
   unsigned wait_ms = 0;    // a pause, when `send` is empty
   std::function<std::uint8_t(CommandBuilders&)> send;
+  // A step that runs a whole exchange (tts-send) instead: it hears the module's Command ACKs
+  // through the slots and returns an exit code, 0 when done.
+  std::function<int(CommandBuilders&, CommandAckSlots&, std::ostream& err)> run;
 };
 
 // Parses the command that starts at args[pos] and advances pos past it. False with a message

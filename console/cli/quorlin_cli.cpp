@@ -1,6 +1,8 @@
 #include "console/cli/quorlin_cli.h"
 
 #include "console/cli/cli_arguments.h"
+#include "console/cli/tts_commands.h"
+#include "console/command_ack_routes.h"
 #include "console/command_ack_release.h"
 #include "console/log_file.h"
 #include "console/log_queue.h"
@@ -44,17 +46,18 @@ class LogPrinter {
   std::thread thread_;
 };
 
-// Binds the console's trace format and the Command-ACK pacing into the layer.
-void BindConsumers(CommandSetLayer& layer, LogQueue& queue) {
+// Binds the console's trace format, the Command-ACK pacing and the acknowledgement handlers
+// into the layer.
+void BindConsumers(CommandSetLayer& layer, LogQueue& queue, CommandAckSlots& slots) {
   layer.SetTraceCallback([&queue](int direction, unsigned char* packet, int length) {
     LogEntry entry = FormatTraceEntry(direction, packet, length, MakeTimestamp(), kShowSppData);
     if (!entry.empty()) queue.Push(std::move(entry));
   });
-  layer.SetEventCallback([&layer](const unsigned char*, int, const event_type_& type,
-                                  EVENT_TYPE_CONTENT_ content) {
-    if (type == COMMAND_ACK && CommandAckReleasesQueue(content[0], content[1])) {
-      layer.Channel()->SignalAck();
-    }
+  layer.SetEventCallback([&layer, &slots](const unsigned char*, int, const event_type_& type,
+                                          EVENT_TYPE_CONTENT_ content) {
+    if (type != COMMAND_ACK) return;
+    if (CommandAckReleasesQueue(content[0], content[1])) layer.Channel()->SignalAck();
+    slots.Deliver(content[0], content[1]);
   });
 }
 
@@ -65,7 +68,8 @@ int RunSession(const CliOptions& options, std::FILE* log_stream, std::ostream& e
   LogFile log(log_stream);
   LogPrinter printer(queue, log);
   CommandSetLayer layer;
-  BindConsumers(layer, queue);
+  CommandAckSlots slots;
+  BindConsumers(layer, queue, slots);
 
   if (layer.Open(options.port, options.baud_rate, kNoBridge) != 0) {
     const OpenError& failure = layer.Channel()->LastOpenError();
@@ -76,8 +80,12 @@ int RunSession(const CliOptions& options, std::FILE* log_stream, std::ostream& e
   }
   layer.Channel()->SetFillNull(options.fill_null);
 
+  int exit_code = kCliExitOk;
   for (const CliStep& step : options.steps) {
-    if (step.send) {
+    if (step.run) {
+      exit_code = step.run(layer, slots, err);
+      if (exit_code != kCliExitOk) break;
+    } else if (step.send) {
       step.send(layer);
     } else {
       Pause(step.wait_ms);
@@ -86,12 +94,13 @@ int RunSession(const CliOptions& options, std::FILE* log_stream, std::ostream& e
   layer.Channel()->WaitUntilIdle();
   Pause(options.listen_ms);
   layer.Close();
-  return kCliExitOk;
+  return exit_code;
 }
 
 }  // namespace
 
 int RunQuorlinCli(const std::vector<std::string>& args, std::FILE* log, std::ostream& err) {
+  if (IsTtsEncodeCommandLine(args)) return RunTtsEncode(args, log, err);
   CliOptions options;
   std::string error;
   if (!ParseCliArguments(args, options, error)) {

@@ -11,6 +11,8 @@
 enum QuorlinCliExit : int {
   kCliExitOk = 0,
   kCliExitOpenFailed = 1,  // the port could not be opened
+  kCliExitInputRejected = 1,    // tts-encode, tts-send: the WAV file was rejected
+  kCliExitNotAcknowledged = 3,  // tts-send: the download stopped without an acknowledgement
   kCliExitUsage = 64,      // wrong arguments
 };
 
