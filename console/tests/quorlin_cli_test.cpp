@@ -1,4 +1,5 @@
 #include "console/cli/quorlin_cli.h"
+#include "console/tests/cli_in_process.h"
 
 #include "link/tests/hex_bytes.h"
 #include "link/tests/pty_pair.h"
@@ -19,23 +20,6 @@ namespace {
 
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
-
-struct InProcessRun {
-  int exit_code;
-  std::string log;
-  std::string err;
-};
-
-InProcessRun RunInProcess(const std::vector<std::string>& args) {
-  std::FILE* log = std::tmpfile();
-  std::ostringstream err;
-  const int code = RunQuorlinCli(args, log, err);
-  std::rewind(log);
-  std::string text(1 << 16, '\0');
-  text.resize(std::fread(&text[0], 1, text.size(), log));
-  std::fclose(log);
-  return {code, text, err.str()};
-}
 
 TEST(QuorlinCli, HelpListsTheCommandsAndExitsZero) {
   const InProcessRun run = RunInProcess({"--help"});

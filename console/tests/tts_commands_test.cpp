@@ -2,6 +2,7 @@
 // rejections, and tts-send over a pseudo-terminal with the test as the module.
 
 #include "console/cli/quorlin_cli.h"
+#include "console/tests/cli_in_process.h"
 
 #include "link/tests/hex_bytes.h"
 #include "link/tests/pty_pair.h"
@@ -19,43 +20,6 @@
 #include <vector>
 
 namespace {
-
-struct CliRun {
-  int exit_code;
-  std::string log;
-  std::string err;
-};
-
-CliRun RunCli(const std::vector<std::string>& args) {
-  std::FILE* log = std::tmpfile();
-  std::ostringstream err;
-  const int code = RunQuorlinCli(args, log, err);
-  std::rewind(log);
-  std::string text(1 << 20, '\0');
-  text.resize(std::fread(&text[0], 1, text.size(), log));
-  std::fclose(log);
-  return {code, text, err.str()};
-}
-
-Bytes WavOf(const std::vector<std::int16_t>& samples, std::uint16_t channels = 1) {
-  Bytes b = {'R', 'I', 'F', 'F'};
-  auto put = [&](std::uint32_t v, int width) {
-    for (int i = 0; i < width; ++i) b.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  put(static_cast<std::uint32_t>(samples.size() * 2 + 36), 4);
-  for (char c : std::string("WAVEfmt ")) b.push_back(static_cast<std::uint8_t>(c));
-  put(16, 4);
-  put(1, 2);
-  put(channels, 2);
-  put(8000, 4);
-  put(16000u * channels, 4);
-  put(2u * channels, 2);
-  put(16, 2);
-  for (char c : std::string("data")) b.push_back(static_cast<std::uint8_t>(c));
-  put(static_cast<std::uint32_t>(samples.size() * 2), 4);
-  for (auto s : samples) put(static_cast<std::uint16_t>(s), 2);
-  return b;
-}
 
 // Each test runs in a directory of its own: the conversion writes output.wav there.
 class TtsCommands : public ::testing::Test {
@@ -88,35 +52,35 @@ class TtsCommands : public ::testing::Test {
 };
 
 TEST_F(TtsCommands, EncodeWritesTheDownloadBytesAndTheCheckFile) {
-  Write("speech.wav", WavOf(vectors::readPcm(vectors::dataPath("vectors/speech_3s.pcm"))));
-  CliRun run = RunCli({"tts-encode", "speech.wav", "rounded.bin"});
+  Write("speech.wav", vectors::wavFile(vectors::readPcm(vectors::dataPath("vectors/speech_3s.pcm"))));
+  InProcessRun run = RunInProcess({"tts-encode", "speech.wav", "rounded.bin"});
   EXPECT_EQ(kCliExitOk, run.exit_code) << run.err;
   EXPECT_EQ(Swapped(vectors::readBytes(vectors::dataPath("vectors/speech_3s.rounded.bit"))), vectors::readBytes("rounded.bin"));
   EXPECT_EQ(44u + 104 * 480, vectors::readBytes("output.wav").size());
 
-  run = RunCli({"tts-encode", "speech.wav", "standard.bin", "--standard"});
+  run = RunInProcess({"tts-encode", "speech.wav", "standard.bin", "--standard"});
   EXPECT_EQ(kCliExitOk, run.exit_code) << run.err;
   EXPECT_EQ(Swapped(vectors::readBytes(vectors::dataPath("vectors/speech_3s.standard.bit"))), vectors::readBytes("standard.bin"));
 }
 
 TEST_F(TtsCommands, RejectedFilesExitOneWithTheMessage) {
-  Write("stereo.wav", WavOf(std::vector<std::int16_t>(2000, 100), 2));
-  CliRun run = RunCli({"tts-encode", "stereo.wav", "out.bin"});
+  Write("stereo.wav", vectors::wavFile(std::vector<std::int16_t>(2000, 100), {1, 2, 8000, 32000, 16}));
+  InProcessRun run = RunInProcess({"tts-encode", "stereo.wav", "out.bin"});
   EXPECT_EQ(kCliExitInputRejected, run.exit_code);
   EXPECT_NE(run.err.find("Invalid wav file format: Not MONO mode !!"), std::string::npos) << run.err;
   EXPECT_TRUE(vectors::readBytes("out.bin").empty());
 
   Write("text.wav", Hex("41 42 43 44"));
-  run = RunCli({"tts-encode", "text.wav", "out.bin"});
+  run = RunInProcess({"tts-encode", "text.wav", "out.bin"});
   EXPECT_EQ(kCliExitInputRejected, run.exit_code);
   EXPECT_NE(run.err.find("text.wav is not a RIFF file"), std::string::npos) << run.err;
 
-  run = RunCli({"tts-encode", "missing.wav", "out.bin"});
+  run = RunInProcess({"tts-encode", "missing.wav", "out.bin"});
   EXPECT_EQ(kCliExitInputRejected, run.exit_code);
   EXPECT_NE(run.err.find("Invalid input file name: missing.wav"), std::string::npos) << run.err;
 
-  EXPECT_EQ(kCliExitUsage, RunCli({"tts-encode", "speech.wav"}).exit_code);
-  EXPECT_EQ(kCliExitUsage, RunCli({"--port", "/dev/null", "tts-send"}).exit_code);
+  EXPECT_EQ(kCliExitUsage, RunInProcess({"tts-encode", "speech.wav"}).exit_code);
+  EXPECT_EQ(kCliExitUsage, RunInProcess({"--port", "/dev/null", "tts-send"}).exit_code);
 }
 
 // The module acknowledges every TTS_DATA command; the download goes through and the log
@@ -124,7 +88,7 @@ TEST_F(TtsCommands, RejectedFilesExitOneWithTheMessage) {
 TEST_F(TtsCommands, SendDownloadsTheChunksOverTheLink) {
   std::vector<std::int16_t> samples(25 * 240 - 22);  // 44 + 11956 bytes: 25 frames, 600 bytes of data
   for (std::size_t i = 0; i < samples.size(); ++i) samples[i] = static_cast<std::int16_t>((i * 331) % 2000 - 1000);
-  Write("prompt.wav", WavOf(samples));
+  Write("prompt.wav", vectors::wavFile(samples));
   PtyPair pty;
   std::atomic<bool> stop{false};
   std::vector<Bytes> received;
@@ -136,7 +100,7 @@ TEST_F(TtsCommands, SendDownloadsTheChunksOverTheLink) {
       if (arrival->packet[3] == 0x20) pty.Send(Hex("AA 00 03 00 20 00 DD"));
     }
   });
-  const CliRun run = RunCli({"--port", pty.SlavePath(), "--for", "0.2", "tts-send", "prompt.wav"});
+  const InProcessRun run = RunInProcess({"--port", pty.SlavePath(), "--for", "0.2", "tts-send", "prompt.wav"});
   stop = true;
   module.join();
   EXPECT_EQ(kCliExitOk, run.exit_code) << run.err;

@@ -15,52 +15,57 @@ inline void shiftIn(Word16 delay[kLpcOrder], Word16 value) {
 
 }  // namespace
 
-void impulseResponse(Word16 ir[kSubFrLen], const Word16 qntLpc[kLpcOrder], const Word16 perLpc[2 * kLpcOrder],
-                     HarmonicFilter pw) {
+namespace {
+
+// The synthesis, formant-weighting and harmonic filters of one subframe, run sample by
+// sample from the memories given. history holds kPitchMax past weighted samples before the
+// subframe's. irScale is the extra shift of the impulse response's Q13 scale.
+class CombinedFilter {
+ public:
+  CombinedFilter(const Word16* qntLpc, const Word16* perLpc, HarmonicFilter pw, int irScale)
+      : qntLpc_(qntLpc), perLpc_(perLpc), pw_(pw), irScale_(irScale) {}
+
   Word16 fir[kLpcOrder] = {};
   Word16 iir[kLpcOrder] = {};
-  Word16 temp[kPitchMax + kSubFrLen] = {};
-  Word32 acc0 = 0x04000000;  // unit impulse
-  for (int i = 0; i < kSubFrLen; ++i) {
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, qntLpc[j], fir[j]);
+  Word16 history[kPitchMax + kSubFrLen] = {};
+
+  // Sample i of the output for the input accumulator acc0, as a 32-bit accumulator.
+  Word32 step(int i, Word32 acc0) {
+    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, qntLpc_[j], fir[j]);
     const Word32 acc1 = L_shl(acc0, 2);
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_msu(acc0, perLpc[j], fir[j]);
-    acc0 = L_shl(acc0, 1);
+    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_msu(acc0, perLpc_[j], fir[j]);
+    acc0 = L_shl(acc0, irScale_);
     shiftIn(fir, round16(acc1));
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, perLpc[kLpcOrder + j], iir[j]);
+    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, perLpc_[kLpcOrder + j], iir[j]);
     shiftIn(iir, round16(L_shl(acc0, 2)));
-    temp[kPitchMax + i] = iir[0];
-    acc0 = L_deposit_h(iir[0]);
-    acc0 = L_msu(acc0, pw.gain, temp[kPitchMax - pw.lag + i]);
-    ir[i] = round16(acc0);
-    acc0 = 0;
+    history[kPitchMax + i] = iir[0];
+    return L_msu(L_deposit_h(iir[0]), pw_.gain, history[kPitchMax - pw_.lag + i]);
   }
+
+ private:
+  const Word16* qntLpc_;
+  const Word16* perLpc_;
+  HarmonicFilter pw_;
+  int irScale_;
+};
+
+}  // namespace
+
+void impulseResponse(Word16 ir[kSubFrLen], const Word16 qntLpc[kLpcOrder], const Word16 perLpc[2 * kLpcOrder],
+                     HarmonicFilter pw) {
+  CombinedFilter filter(qntLpc, perLpc, pw, 1);
+  for (int i = 0; i < kSubFrLen; ++i) ir[i] = round16(filter.step(i, i == 0 ? 0x04000000 : 0));  // unit impulse
 }
 
 void subtractRinging(Word16 target[kSubFrLen], const Word16 qntLpc[kLpcOrder], const Word16 perLpc[2 * kLpcOrder],
                      const RingingState& state, HarmonicFilter pw) {
-  Word16 fir[kLpcOrder];
-  Word16 iir[kLpcOrder];
-  Word16 temp[kPitchMax + kSubFrLen];
-  for (int i = 0; i < kPitchMax; ++i) temp[i] = state.prevErr[i];
+  CombinedFilter filter(qntLpc, perLpc, pw, 0);
+  for (int i = 0; i < kPitchMax; ++i) filter.history[i] = state.prevErr[i];
   for (int i = 0; i < kLpcOrder; ++i) {
-    fir[i] = state.firDelay[i];
-    iir[i] = state.iirDelay[i];
+    filter.fir[i] = state.firDelay[i];
+    filter.iir[i] = state.iirDelay[i];
   }
-  for (int i = 0; i < kSubFrLen; ++i) {
-    Word32 acc0 = 0;
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, qntLpc[j], fir[j]);
-    const Word32 acc1 = L_shl(acc0, 2);
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_msu(acc0, perLpc[j], fir[j]);
-    shiftIn(fir, round16(acc1));
-    for (int j = 0; j < kLpcOrder; ++j) acc0 = L_mac(acc0, perLpc[kLpcOrder + j], iir[j]);
-    shiftIn(iir, round16(L_shl(acc0, 2)));
-    temp[kPitchMax + i] = iir[0];
-    acc0 = L_deposit_h(iir[0]);
-    acc0 = L_msu(acc0, pw.gain, temp[kPitchMax - pw.lag + i]);
-    const Word32 t = L_sub(L_deposit_h(target[i]), acc0);
-    target[i] = round16(t);
-  }
+  for (int i = 0; i < kSubFrLen; ++i) target[i] = round16(L_sub(L_deposit_h(target[i]), filter.step(i, 0)));
 }
 
 void updateRinging(Word16 exc[kSubFrLen], const Word16 qntLpc[kLpcOrder], const Word16 perLpc[2 * kLpcOrder],

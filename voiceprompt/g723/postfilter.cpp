@@ -23,37 +23,22 @@ Word16 squareRoot(Word32 num) {
   return rez;
 }
 
-Word16 clampLag(Word16 olp) { return olp > kPitchMax - 3 ? static_cast<Word16>(kPitchMax - 3) : olp; }
-
-Word16 findBackward(const Word16* buf, Word16 olp, int sfc) {
-  olp = clampLag(olp);
+// The lag around the pair's lag (within 3) whose samples, before (direction -1) or after
+// (+1) the subframe, correlate best with it; 0 when none correlates positively. Later
+// samples must lie within the frame.
+Word16 bestPostFilterLag(const Word16* buf, Word16 olp, int sfc, int direction) {
+  if (olp > kPitchMax - 3) olp = static_cast<Word16>(kPitchMax - 3);
   const Word16* cur = &buf[kPitchMax + sfc * kSubFrLen];
   Word16 index = 0;
   Word32 best = 0;
   for (int i = olp - 3; i <= olp + 3; ++i) {
     Word32 acc = 0;
-    for (int j = 0; j < kSubFrLen; ++j) acc = L_mac(acc, cur[j], cur[j - i]);
-    if (acc > best) {
-      best = acc;
-      index = static_cast<Word16>(-i);
-    }
-  }
-  return index;
-}
-
-Word16 findForward(const Word16* buf, Word16 olp, int sfc) {
-  olp = clampLag(olp);
-  const Word16* cur = &buf[kPitchMax + sfc * kSubFrLen];
-  Word16 index = 0;
-  Word32 best = 0;
-  for (int i = olp - 3; i <= olp + 3; ++i) {
-    Word32 acc = 0;
-    if (sfc * kSubFrLen + kSubFrLen + i <= kFrame) {
-      for (int j = 0; j < kSubFrLen; ++j) acc = L_mac(acc, cur[j], cur[j + i]);
+    if (direction < 0 || sfc * kSubFrLen + kSubFrLen + i <= kFrame) {
+      for (int j = 0; j < kSubFrLen; ++j) acc = L_mac(acc, cur[j], cur[direction * i + j]);
     }
     if (acc > best) {
       best = acc;
-      index = static_cast<Word16>(i);
+      index = static_cast<Word16>(direction * i);
     }
   }
   return index;
@@ -89,8 +74,8 @@ PitchPostFilter gainsFor(Word16 indx, Word16 ten, Word16 ccr, Word16 enr) {
 }  // namespace
 
 PitchPostFilter pitchPostFilter(const Word16* buf, Word16 olp, int sfc) {
-  const Word16 bindx = findBackward(buf, olp, sfc);
-  const Word16 findx = findForward(buf, olp, sfc);
+  const Word16 bindx = bestPostFilterLag(buf, olp, sfc, -1);
+  const Word16 findx = bestPostFilterLag(buf, olp, sfc, +1);
   if (bindx == 0 && findx == 0) return PitchPostFilter{};
 
   const Word16* cur = &buf[kPitchMax + sfc * kSubFrLen];

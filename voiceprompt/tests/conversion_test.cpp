@@ -25,34 +25,8 @@ struct RecordingReporter : voiceprompt::Reporter {
   void showMessage(const std::string& caption, const std::string& text) override { messages.emplace_back(caption, text); }
 };
 
-struct WavFields {
-  std::uint16_t format = 1;
-  std::uint16_t channels = 1;
-  std::uint32_t rate = 8000;
-  std::uint32_t byteRate = 16000;
-  std::uint16_t bits = 16;
-};
-
-std::vector<std::uint8_t> wavFile(const std::vector<std::int16_t>& samples, WavFields f = {}) {
-  std::vector<std::uint8_t> bytes = {'R', 'I', 'F', 'F'};
-  auto put = [&](std::uint32_t v, int width) {
-    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
-  };
-  const std::uint32_t dataSize = static_cast<std::uint32_t>(samples.size() * 2);
-  put(dataSize + 36, 4);
-  for (char c : std::string("WAVEfmt ")) bytes.push_back(static_cast<std::uint8_t>(c));
-  put(16, 4);
-  put(f.format, 2);
-  put(f.channels, 2);
-  put(f.rate, 4);
-  put(f.byteRate, 4);
-  put(f.channels * f.bits / 8u, 2);
-  put(f.bits, 2);
-  for (char c : std::string("data")) bytes.push_back(static_cast<std::uint8_t>(c));
-  put(dataSize, 4);
-  for (auto s : samples) put(static_cast<std::uint16_t>(s), 2);
-  return bytes;
-}
+using vectors::WavFields;
+using vectors::wavFile;
 
 class ConversionTest : public ::testing::Test {
  protected:

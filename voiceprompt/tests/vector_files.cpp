@@ -27,6 +27,32 @@ std::vector<std::int16_t> toPcm(const std::vector<std::uint8_t>& bytes) {
 
 std::vector<std::int16_t> readPcm(const std::string& path) { return toPcm(readBytes(path)); }
 
+std::vector<std::uint8_t> wavFile(const std::vector<std::int16_t>& samples, WavFields f) {
+  std::vector<std::uint8_t> bytes;
+  auto put = [&](std::uint32_t v, int width) {
+    for (int i = 0; i < width; ++i) bytes.push_back(static_cast<std::uint8_t>(v >> (8 * i)));
+  };
+  auto tag = [&](const char* t) {
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(t[i]));
+  };
+  const std::uint32_t dataSize = static_cast<std::uint32_t>(samples.size() * 2);
+  tag("RIFF");
+  put(dataSize + 36, 4);
+  tag("WAVE");
+  tag("fmt ");
+  put(16, 4);
+  put(f.format, 2);
+  put(f.channels, 2);
+  put(f.rate, 4);
+  put(f.byteRate, 4);
+  put(f.channels * f.bits / 8u, 2);
+  put(f.bits, 2);
+  tag("data");
+  put(dataSize, 4);
+  for (auto s : samples) put(static_cast<std::uint16_t>(s), 2);
+  return bytes;
+}
+
 std::vector<int> readTable(const std::string& path) {
   std::ifstream in(path);
   std::string header;

@@ -12,6 +12,16 @@ std::vector<std::uint8_t> readBytes(const std::string& path);
 std::vector<std::int16_t> readPcm(const std::string& path);  // 16-bit little-endian
 std::vector<std::int16_t> toPcm(const std::vector<std::uint8_t>& bytes);
 
+// An 8 kHz mono 16-bit WAV file of the samples, or with other header fields.
+struct WavFields {
+  std::uint16_t format = 1;
+  std::uint16_t channels = 1;
+  std::uint32_t rate = 8000;
+  std::uint32_t byteRate = 16000;
+  std::uint16_t bits = 16;
+};
+std::vector<std::uint8_t> wavFile(const std::vector<std::int16_t>& samples, WavFields fields = {});
+
 // A table file: "# NAME ..." then the values.
 std::vector<int> readTable(const std::string& path);
 
