@@ -3,10 +3,10 @@
 namespace voiceprompt {
 
 void AckEvent::signal() {
-  {
-    std::lock_guard<std::mutex> lock(mutex_);
-    signalled_ = true;
-  }
+  // Notified under the lock: a waiter that returns (and may destroy the event) can only do so
+  // once the signalling thread is done with it.
+  std::lock_guard<std::mutex> lock(mutex_);
+  signalled_ = true;
   changed_.notify_all();
 }
 

@@ -1,7 +1,8 @@
 #pragma once
 // The voice-prompt download's acknowledgement event: a manual-reset event that the
 // acknowledgement handler sets (on the thread that delivers events) and the download waits
-// for before each next command. A signal that comes before the wait is kept.
+// for before each next command. A signal that comes before the wait is kept. An event that
+// a handler may still signal while its owner goes away should be shared with the handler.
 
 #include <chrono>
 #include <condition_variable>

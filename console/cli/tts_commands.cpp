@@ -86,12 +86,14 @@ bool ParseTtsSendStep(const std::vector<std::string>& args, std::size_t& pos, Cl
   pos += 2;
   step.text = std::string(kSend) + " " + input;
   step.run = [input](CommandBuilders& commands, CommandAckSlots& slots, std::ostream& err) {
-    voiceprompt::AckEvent ack;
-    slots.SetVoicePromptHandler([&ack](std::uint8_t) { ack.signal(); });
+    // Shared with the handler: an acknowledgement being delivered as the download ends must
+    // still find its event.
+    const auto ack = std::make_shared<voiceprompt::AckEvent>();
+    slots.SetVoicePromptHandler([ack](std::uint8_t) { ack->signal(); });
     ErrorStreamReporter reporter(err);
     voiceprompt::VoicePromptCodec codec;
     const auto outcome = voiceprompt::runVoicePromptJob(
-        input, codec, voiceprompt::CoderForm::Rounded, reporter, commands, ack,
+        input, codec, voiceprompt::CoderForm::Rounded, reporter, commands, *ack,
         [&err](std::size_t done, std::size_t total) { err << "tts-send: chunk " << done << " of " << total << " acknowledged\n"; });
     slots.SetVoicePromptHandler({});
     if (!outcome.converted) return ReportRejected(outcome.conversion, input, err);

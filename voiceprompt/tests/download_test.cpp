@@ -174,10 +174,10 @@ class SilentAfter {
 };
 
 TEST(DownloadOverLink, StopsAtMissingAcknowledgementAfterTheFullWait) {
-  PtyPair pty;
-  CommandSetLayer layer;
   CommandAckSlots slots;
   AckEvent ack;
+  PtyPair pty;
+  CommandSetLayer layer;  // destroyed first: its reader thread delivers to slots and ack
   layer.SetEventCallback([&](const unsigned char*, int, const event_type_& type, EVENT_TYPE_CONTENT_ content) {
     if (type != COMMAND_ACK) return;
     if (CommandAckReleasesQueue(content[0], content[1])) layer.Channel()->SignalAck();
