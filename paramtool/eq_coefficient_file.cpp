@@ -76,9 +76,8 @@ bool readTrailer(std::istream& in, EqDesign& t) {
     if (!nextDouble(s.gainDb)) return false;
   for (EqStage& s : t.stages)
     if (!nextDouble(s.q)) return false;
-  // The closing "*/" is not needed, but nothing else may follow.
-  if (!(in >> token)) return true;
-  return token == kTrailerClose && !(in >> token);
+  // Loading reads no further: the closing "*/" and whatever follows it are not looked at.
+  return true;
 }
 
 }  // namespace

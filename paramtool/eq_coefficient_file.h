@@ -31,7 +31,8 @@ struct CoefficientFileRead {
 };
 
 // Words may be written signed or unsigned (-32768 to 65535); anything else, a missing "/*",
-// or a trailer that is cut short or out of range makes the file Malformed.
+// or a trailer that is cut short or out of range makes the file Malformed. Nothing after the
+// trailer's last Q is read, so notes after it do not matter.
 CoefficientFileRead readCoefficientText(std::istream& in);
 CoefficientFileRead readCoefficientFile(const std::string& path);
 

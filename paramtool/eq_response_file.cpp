@@ -48,6 +48,14 @@ bool parseNumber(const std::string& field, double& value) {
   return end == field.c_str() + field.size() && std::isfinite(value);
 }
 
+// A level in dB. Response.txt prints a magnitude of 0 as "-inf", which is a magnitude of 0.
+bool parseLevel(const std::string& field, double& db) {
+  if (field.empty()) return false;
+  char* end = nullptr;
+  db = std::strtod(field.c_str(), &end);
+  return end == field.c_str() + field.size() && (std::isfinite(db) || db == -HUGE_VAL);
+}
+
 }  // namespace
 
 std::vector<ResponseSample> parseResponseSamples(std::istream& in, std::size_t maxSamples) {
@@ -57,7 +65,7 @@ std::vector<ResponseSample> parseResponseSamples(std::istream& in, std::size_t m
   while (samples.size() < maxSamples && std::getline(in, line)) {
     std::size_t at = 0;
     double hz = 0.0, db = 0.0;
-    if (!parseNumber(nextField(line, at), hz) || !parseNumber(nextField(line, at), db)) continue;
+    if (!parseNumber(nextField(line, at), hz) || !parseLevel(nextField(line, at), db)) continue;
     const double magnitude = dbToLinear(db);
     if (std::isfinite(magnitude)) samples.push_back({hz, magnitude});
   }

@@ -26,7 +26,8 @@ struct ResponseSample {
 
 // The samples of a response file: the first line is skipped; every further line whose first
 // two fields (separated by any of space, comma, semicolon and tab) are numbers gives one
-// sample, up to `maxSamples` of them (further lines are ignored).
+// sample, up to `maxSamples` of them (further lines are ignored). A level of "-inf", which
+// Response.txt writes for a magnitude of 0, is a magnitude of 0.
 std::vector<ResponseSample> parseResponseSamples(std::istream& in, std::size_t maxSamples);
 
 // Linear interpolation of the samples (in linear magnitude, by frequency) onto a grid of

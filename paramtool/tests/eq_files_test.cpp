@@ -10,6 +10,7 @@
 #include "paramtool/eq_design.h"
 #include "paramtool/eq_pack.h"
 #include "paramtool/eq_response_file.h"
+#include "test_support.h"
 
 namespace paramtool {
 namespace {
@@ -17,13 +18,6 @@ namespace {
 std::string tempPath(const std::string& name) {
   const auto* info = testing::UnitTest::GetInstance()->current_test_info();
   return testing::TempDir() + "eq_" + info->name() + "_" + name;
-}
-
-std::string readAll(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream text;
-  text << in.rdbuf();
-  return text.str();
 }
 
 EqDesign sampleDesign() {
@@ -137,13 +131,30 @@ TEST(EqCoefficientFile, RefusesWhatIsNotACoefficientFile) {
       {"points beyond the grid", words + "/*\n100000\n5\n" + trailerValues + "*/\n"},
       {"stage count 9", words + "/*\n16384\n9\n" + trailerValues + "*/\n"},
       {"value not finite", words + "/*\n16384\n5\nnan\n" + trailerValues.substr(6) + "*/\n"},
-      {"text after the trailer", words + "/*\n16384\n5\n" + trailerValues + "*/\n7\n"},
   };
   for (const auto& c : cases) {
     std::istringstream in(c.text);
     EXPECT_EQ(readCoefficientText(in).status, EqFileStatus::Malformed) << c.what;
   }
   EXPECT_EQ(readCoefficientFile(tempPath("absent.txt")).status, EqFileStatus::OpenFailed);
+}
+
+// The designer reads the trailer's values and stops there; a file that carries notes or
+// anything else after them loads as it always did.
+TEST(EqCoefficientFile, TextAfterTheTrailerIsIgnored) {
+  std::string text;
+  for (int i = 0; i < 40; ++i) text += "0\r\n";
+  text += "16384\r\n0\r\n/*\r\n4096\r\n2\r\n44100\r\n-1.5\r\n";
+  text += "100\r\n200\r\n300\r\n400\r\n500\r\n1\r\n2\r\n3\r\n4\r\n5\r\n0.5\r\n1\r\n1\r\n1\r\n2\r\n";
+  for (const char* after : {"*/\r\n7\r\n", "*/\r\nmeasured in room 2\r\n", "no closing line\r\n"}) {
+    std::istringstream in(text + after);
+    const CoefficientFileRead read = readCoefficientText(in);
+    ASSERT_EQ(read.status, EqFileStatus::Ok) << after;
+    ASSERT_TRUE(read.file.hasTrailer);
+    EXPECT_EQ(read.file.trailer.points, 4096);
+    EXPECT_EQ(read.file.trailer.stageCount, 2);
+    EXPECT_EQ(read.file.trailer.stages[4].q, 2);
+  }
 }
 
 TEST(EqResponseFile, WrittenResponseImportsBackWithoutTheWarning) {
@@ -153,7 +164,7 @@ TEST(EqResponseFile, WrittenResponseImportsBackWithoutTheWarning) {
   const std::string path = tempPath("Response.txt");
   ASSERT_EQ(writeResponseFile(path, calc.response, d.sampleRate), EqFileStatus::Ok);
 
-  const std::string text = readAll(path);
+  const std::string text = test::readFile(path);
   EXPECT_EQ(text.substr(0, 66), "Add a redundant line for comment and simplicity of file process\r\n0");
   char second[128];
   std::snprintf(second, sizeof second, "\r\n%4.10f    %4.10f\r\n", 44100.0 / 4096,
@@ -180,6 +191,19 @@ TEST(EqResponseFile, ImportInterpolatesAndExtrapolatesInLinearMagnitude) {
   EXPECT_NEAR(imported.curve[2], 10.0, 1e-12);
   EXPECT_NEAR(imported.curve[3], 0.0, 1e-12);   // beyond the data: 1 - 2.25, kept at 0
   EXPECT_FALSE(imported.resolutionWarning);     // 2800 >= 0.9 * 3000
+}
+
+// Response.txt writes a magnitude of exactly 0 as "-inf" dB; importing it back must give 0
+// there, not skip the line and interpolate over it.
+TEST(EqResponseFile, LevelOfMinusInfinityImportsAsZero) {
+  std::vector<double> response{1.0, 0.0, 1.0, 1.0};
+  std::ostringstream written;
+  writeResponseText(written, response, 8000);
+  ASSERT_NE(written.str().find("1000.0000000000    -inf\r\n"), std::string::npos);
+  std::istringstream in(written.str());
+  const ImportedResponse imported = importResponse(in, 4, 8000);
+  ASSERT_EQ(imported.status, EqFileStatus::Ok);
+  EXPECT_EQ(imported.curve, response);
 }
 
 TEST(EqResponseFile, DataEndingLowWarnsAndSurplusLinesAreIgnored) {

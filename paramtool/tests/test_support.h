@@ -1,6 +1,8 @@
 #pragma once
 // Helpers shared by the DSP core tests: a reporter that records, scratch files.
 
+#include <unistd.h>
+
 #include <filesystem>
 #include <fstream>
 #include <sstream>
