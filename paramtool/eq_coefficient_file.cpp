@@ -47,13 +47,6 @@ bool parseLong(const std::string& token, long minimum, long maximum, long& value
   return errno == 0 && end == token.c_str() + token.size() && value >= minimum && value <= maximum;
 }
 
-bool parseFinite(const std::string& token, double& value) {
-  if (token.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(token.c_str(), &end);
-  return end == token.c_str() + token.size() && std::isfinite(value);
-}
-
 bool readTrailer(std::istream& in, EqDesign& t) {
   std::string token;
   long points = 0, stageCount = 0;
@@ -63,7 +56,7 @@ bool readTrailer(std::istream& in, EqDesign& t) {
                      value);
   };
   auto nextDouble = [&](double& value) {
-    return static_cast<bool>(in >> token) && parseFinite(token, value);
+    return static_cast<bool>(in >> token) && parseFiniteNumber(token, value);
   };
   if (!nextLong(eq_range::kPoints, points) || !nextLong(eq_range::kStageCount, stageCount))
     return false;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cmath>
+#include <cstdlib>
 #include <fstream>
 #include <string>
 
@@ -22,6 +24,14 @@ EqFileStatus writeTextFile(const std::string& path, Write&& write) {
   write(out);
   out.flush();
   return out ? EqFileStatus::Ok : EqFileStatus::OpenFailed;
+}
+
+// A field of one of those files that must be a finite number and nothing else.
+inline bool parseFiniteNumber(const std::string& field, double& value) {
+  if (field.empty()) return false;
+  char* end = nullptr;
+  value = std::strtod(field.c_str(), &end);
+  return end == field.c_str() + field.size() && std::isfinite(value);
 }
 
 }  // namespace paramtool

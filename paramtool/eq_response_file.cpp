@@ -41,13 +41,6 @@ std::string nextField(const std::string& line, std::size_t& at) {
   return line.substr(start, at - start);
 }
 
-bool parseNumber(const std::string& field, double& value) {
-  if (field.empty()) return false;
-  char* end = nullptr;
-  value = std::strtod(field.c_str(), &end);
-  return end == field.c_str() + field.size() && std::isfinite(value);
-}
-
 // A level in dB. Response.txt prints a magnitude of 0 as "-inf", which is a magnitude of 0.
 bool parseLevel(const std::string& field, double& db) {
   if (field.empty()) return false;
@@ -65,7 +58,7 @@ std::vector<ResponseSample> parseResponseSamples(std::istream& in, std::size_t m
   while (samples.size() < maxSamples && std::getline(in, line)) {
     std::size_t at = 0;
     double hz = 0.0, db = 0.0;
-    if (!parseNumber(nextField(line, at), hz) || !parseLevel(nextField(line, at), db)) continue;
+    if (!parseFiniteNumber(nextField(line, at), hz) || !parseLevel(nextField(line, at), db)) continue;
     const double magnitude = dbToLinear(db);
     if (std::isfinite(magnitude)) samples.push_back({hz, magnitude});
   }
