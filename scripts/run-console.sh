@@ -1,11 +1,36 @@
 #!/usr/bin/env bash
-# `make run`: start the console on the built-in simulated module.
-# Until the console and the simulator exist, it says what the build holds.
+# `make run`: start the console on the built-in simulated module. The simulator prints the
+# device path of its pseudo-terminal; the console starts with that port preselected, and the
+# user presses Open. Without the simulator in the build, the console starts alone.
 set -euo pipefail
 build=$1
-names() { sort | tr '\n' ' '; }
-echo "The console and the simulated module are not built yet. The build holds:"
-echo "  programs:   $(find "$build/apps" -maxdepth 1 -type f -executable -printf '%f\n' 2>/dev/null | names)"
-echo "  libraries:  $(find "$build" -name 'libbtm_*.a' -printf '%f\n' | names)"
-echo "  benchmarks: $(xargs -r -n1 basename < "$build/benches.txt" | names)(make bench)"
-echo "  tests:      $(ctest --test-dir "$build" -N 2>/dev/null | tail -n 1 | tr -dc '0-9') (make test)"
+console="$build/apps/quorlin"
+sim="$build/apps/btm-sim"
+
+if [ ! -x "$console" ]; then
+  echo "make run: $console is not built (it needs BTM_GUI=ON and Qt 6)." >&2
+  exit 1
+fi
+
+if [ ! -x "$sim" ]; then
+  echo "make run: the simulated module is not built yet; starting the console alone."
+  exec "$console"
+fi
+
+out=$(mktemp)
+"$sim" >"$out" 2>&1 &
+sim_pid=$!
+trap 'kill "$sim_pid" 2>/dev/null || true; rm -f "$out"' EXIT
+port=""
+for _ in $(seq 50); do
+  port=$(grep -o -m1 '/dev/[^[:space:]]*' "$out" || true)
+  [ -n "$port" ] && break
+  sleep 0.1
+done
+if [ -z "$port" ]; then
+  echo "make run: the simulated module did not report its port:" >&2
+  cat "$out" >&2
+  exit 1
+fi
+echo "make run: simulated module on $port; press Open in the console."
+"$console" --port "$port"

@@ -3,7 +3,8 @@
 #include "console/cli/cli_arguments.h"
 #include "console/cli/tts_commands.h"
 #include "console/command_ack_routes.h"
-#include "console/command_ack_release.h"
+#include "console/event_presenter.h"
+#include "console/layer_answers.h"
 #include "console/log_file.h"
 #include "console/log_queue.h"
 #include "console/open_failure.h"
@@ -46,18 +47,31 @@ class LogPrinter {
   std::thread thread_;
 };
 
-// Binds the console's trace format, the Command-ACK pacing and the acknowledgement handlers
-// into the layer.
-void BindConsumers(CommandSetLayer& layer, LogQueue& queue, CommandAckSlots& slots) {
+// What the console's log shows of events: each event's description, the automatic answers
+// and the Command-ACK pacing, without a window (no pictures, no pages).
+struct Presentation {
+  explicit Presentation(LogQueue& queue) : presenter(queue, indicators, answers, page_slots, hooks, device) {}
+  console::NoIndicators indicators;
+  console::LayerAnswers answers;
+  console::PageSlots page_slots;
+  console::PresentationHooks hooks;
+  std::atomic<std::uint8_t> device{0};  // answers go to Device A
+  console::EventPresenter presenter;
+};
+
+// Binds the console's trace format, the event presentation (with the Command-ACK pacing)
+// and the acknowledgement handlers into the layer.
+void BindConsumers(CommandSetLayer& layer, LogQueue& queue, Presentation& presentation,
+                   CommandAckSlots& slots) {
   layer.SetTraceCallback([&queue](int direction, unsigned char* packet, int length) {
     LogEntry entry = FormatTraceEntry(direction, packet, length, MakeTimestamp(), kShowSppData);
     if (!entry.empty()) queue.Push(std::move(entry));
   });
-  layer.SetEventCallback([&layer, &slots](const unsigned char*, int, const event_type_& type,
-                                          EVENT_TYPE_CONTENT_ content) {
-    if (type != COMMAND_ACK) return;
-    if (CommandAckReleasesQueue(content[0], content[1])) layer.Channel()->SignalAck();
-    slots.Deliver(content[0], content[1]);
+  presentation.answers.Attach(&layer);
+  layer.SetEventCallback([&presentation, &slots](const unsigned char* packet, int length,
+                                                 const event_type_& type, EVENT_TYPE_CONTENT_ content) {
+    presentation.presenter.OnModuleEvent(packet, length, type, content.bytes);
+    if (type == COMMAND_ACK) slots.Deliver(content[0], content[1]);
   });
 }
 
@@ -67,9 +81,10 @@ int RunSession(const CliOptions& options, std::FILE* log_stream, std::ostream& e
   LogQueue queue;
   LogFile log(log_stream);
   LogPrinter printer(queue, log);
-  CommandSetLayer layer;
+  Presentation presentation(queue);
   CommandAckSlots slots;
-  BindConsumers(layer, queue, slots);
+  CommandSetLayer layer;
+  BindConsumers(layer, queue, presentation, slots);
 
   if (layer.Open(options.port, options.baud_rate, kNoBridge) != 0) {
     const OpenError& failure = layer.Channel()->LastOpenError();

@@ -126,12 +126,17 @@ TEST(QuorlinCliEndToEnd, SendsPacedCommandsAndPrintsTheLog) {
   std::string out, err;
   EXPECT_EQ(cli.Wait(out, err), 0) << err;
   EXPECT_EQ(err, "");
+  // Each event's description sits between the Event ACK's dump and the event's dump, as in
+  // the console's log pane.
   EXPECT_EQ(WithoutTimestamps(out),
             "< Command: AA 00 03 02 01 04 F6 \n"
             "< Command: AA 00 02 18 0F D7 \n"
+            "Command Complete.\n"
             "> Event: AA 00 03 00 02 00 FB \n"
+            "Command Complete.\n"
             "> Event: AA 00 03 00 18 00 E5 \n"
             "< Command: AA 00 02 14 02 E8 \n"
+            "Outgoing call.\n"
             "> Event: AA 00 03 02 01 03 F7 \n");
   EXPECT_TRUE(std::regex_search(out, std::regex("^[0-9]{2}:[0-9]{2}:[0-9]{2}:[0-9]{3}\t< Command")));
 }
