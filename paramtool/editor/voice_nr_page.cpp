@@ -77,6 +77,10 @@ void VoiceNrPage::refresh() {
   dualMic.enabled = distance.enabled = stepSize.enabled = false;
   const int shown = micDistancePositionOf(set_.value(kDistanceA), set_.value(kDistanceB));
   if (shown != kNoSelection) distance.show(shown);
+  // The step size shows what the table holds, as the distance does: the list is disabled
+  // now, and a save writes its position back into 0x331.
+  const int step = (set_.value(kStepSize) >> 4) - 3;
+  if (step >= 0 && step < stepSize.count) stepSize.show(step);
 }
 
 void VoiceNrPage::collect() {

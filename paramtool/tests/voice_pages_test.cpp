@@ -80,6 +80,23 @@ TEST_F(VoicePages, ASecondSaveWithAnotherMicDistanceLoadsBackAsThatDistance) {
   EXPECT_EQ(set.value(0x32C), 0x8A);
 }
 
+// After a Load the step-size list is disabled; it used to keep the position it had, so the
+// next Save replaced the loaded step size with a value nobody chose.
+TEST_F(VoicePages, LoadThenSaveKeepsTheDualMicStepSize) {
+  for (int stored : {0x35, 0x71, 0xA5}) {
+    voice.nr.stepSize.show(4);
+    set.set(0x331, stored);
+    voice.nr.refresh();
+    EXPECT_FALSE(voice.nr.stepSize.enabled);
+    voice.nr.collect();
+    EXPECT_EQ(set.value(0x331), stored);
+  }
+  set.set(0x331, 0xB1);  // 11 is no step size: the list stays where it was
+  voice.nr.stepSize.show(2);
+  voice.nr.refresh();
+  EXPECT_EQ(voice.nr.stepSize.position, 2);
+}
+
 TEST_F(VoicePages, MicGainsAndComfortNoise) {
   EXPECT_EQ(voice.mic.codecGain.position, 5);      // 0xAA
   EXPECT_EQ(voice.mic.digitalGain.position, 14);   // "0x1D:  10dB"
