@@ -2,6 +2,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <time.h>
+
 #include <cstdio>
 
 namespace bench {
@@ -9,6 +11,12 @@ namespace bench {
 void report(const std::string& name, double value, const std::string& unit) {
   std::printf("BENCH %s %.6g %s\n", name.c_str(), value, unit.c_str());
   std::fflush(stdout);
+}
+
+double process_cpu_seconds() {
+  timespec t{};
+  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
+  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
 }
 
 namespace {

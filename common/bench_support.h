@@ -9,6 +9,9 @@ namespace bench {
 // Prints one figure line on standard output and flushes it.
 void report(const std::string& name, double value, const std::string& unit);
 
+// CPU time this process has used so far, all threads together, in seconds.
+double process_cpu_seconds();
+
 // Runs every registered Google Benchmark and prints, for each run, its real time per
 // iteration ("ns") and any counters (items_per_second as "items/s", bytes_per_second as
 // "bytes/s", user counters with the unit given in their name after a '_', e.g. "rtf_x").

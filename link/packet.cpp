@@ -8,13 +8,12 @@ std::uint8_t Checksum(const std::uint8_t* bytes, std::size_t count) {
   return static_cast<std::uint8_t>(0x100 - (sum & 0xFF));
 }
 
-bool BuildCommand(std::uint8_t opcode, const std::uint8_t* parameters, std::size_t count,
-                  bool fill_null, std::vector<std::uint8_t>& out) {
-  out.clear();
-  if (count > kMaxCommandParameters) return false;
+namespace {
+
+void AppendPacket(std::uint8_t opcode, const std::uint8_t* parameters, std::size_t count,
+                  std::vector<std::uint8_t>& out) {
   const std::size_t length = count + 1;
-  out.reserve(length + kFramingSize + 1);
-  if (fill_null) out.push_back(kFillNullByte);
+  out.reserve(out.size() + length + kFramingSize);
   out.push_back(kStartByte);
   const std::size_t sum_from = out.size();
   out.push_back(static_cast<std::uint8_t>(length >> 8));
@@ -22,6 +21,24 @@ bool BuildCommand(std::uint8_t opcode, const std::uint8_t* parameters, std::size
   out.push_back(opcode);
   out.insert(out.end(), parameters, parameters + count);
   out.push_back(Checksum(out.data() + sum_from, out.size() - sum_from));
+}
+
+}  // namespace
+
+bool BuildCommand(std::uint8_t opcode, const std::uint8_t* parameters, std::size_t count,
+                  bool fill_null, std::vector<std::uint8_t>& out) {
+  out.clear();
+  if (count > kMaxCommandParameters) return false;
+  if (fill_null) out.push_back(kFillNullByte);
+  AppendPacket(opcode, parameters, count, out);
+  return true;
+}
+
+bool BuildEvent(std::uint8_t opcode, const std::uint8_t* parameters, std::size_t count,
+                std::vector<std::uint8_t>& out) {
+  out.clear();
+  if (count > kMaxEventParameters) return false;
+  AppendPacket(opcode, parameters, count, out);
   return true;
 }
 

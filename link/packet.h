@@ -40,6 +40,12 @@ std::uint8_t Checksum(const std::uint8_t* bytes, std::size_t count);
 [[nodiscard]] bool BuildCommand(std::uint8_t opcode, const std::uint8_t* parameters,
                                 std::size_t count, bool fill_null, std::vector<std::uint8_t>& out);
 
+// Builds an event packet (no null byte) into out, as the module sends it. Refuses, leaving
+// out empty, when the packet would exceed the 1024 bytes the host can hold.
+constexpr std::size_t kMaxEventParameters = kMaxReceivedLength - 1;  // 1019
+[[nodiscard]] bool BuildEvent(std::uint8_t opcode, const std::uint8_t* parameters,
+                              std::size_t count, std::vector<std::uint8_t>& out);
+
 // Length field of a packet that starts with the start byte (at least kHeaderSize bytes).
 std::size_t LengthField(const std::uint8_t* packet);
 

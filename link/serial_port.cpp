@@ -90,6 +90,9 @@ void SerialPort::Close() {
     if (wake_fd_ >= 0) (void)!::write(wake_fd_, &one, sizeof one);
   }
   std::unique_lock<std::shared_mutex> lock(use_);
+  // A pseudo-terminal keeps its exclusive flag after the last close, which would refuse
+  // the next opener (Close then Open again) unless it is given back here.
+  if (fd_ >= 0) ::ioctl(fd_, TIOCNXCL);
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
 }

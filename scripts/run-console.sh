@@ -1,36 +1,31 @@
 #!/usr/bin/env bash
-# `make run`: start the console on the built-in simulated module. The simulator prints the
-# device path of its pseudo-terminal; the console starts with that port preselected, and the
-# user presses Open. Without the simulator in the build, the console starts alone.
+# `make run`: the console on the built-in simulated module. btm-sim plays the module on a
+# pseudo-terminal (linked as build/btm-sim.port) with the incoming-call scenario, which starts
+# when the console opens the port; the console starts with that port preselected (press
+# Open). The simulator stops when the console exits and prints its Event-ACK account. In a
+# build without the window (BTM_GUI=OFF), quorlin-cli shows a short exchange instead.
 set -euo pipefail
 build=$1
+here=$(cd "$(dirname "$0")/.." && pwd)
 console="$build/apps/quorlin"
-sim="$build/apps/btm-sim"
+port="$build/btm-sim.port"
 
-if [ ! -x "$console" ]; then
-  echo "make run: $console is not built (it needs BTM_GUI=ON and Qt 6)." >&2
-  exit 1
-fi
-
-if [ ! -x "$sim" ]; then
-  echo "make run: the simulated module is not built yet; starting the console alone."
-  exec "$console"
-fi
-
-out=$(mktemp)
-"$sim" >"$out" 2>&1 &
-sim_pid=$!
-trap 'kill "$sim_pid" 2>/dev/null || true; rm -f "$out"' EXIT
-port=""
-for _ in $(seq 50); do
-  port=$(grep -o -m1 '/dev/[^[:space:]]*' "$out" || true)
-  [ -n "$port" ] && break
-  sleep 0.1
+"$build/apps/btm-sim" --link "$port" --script "$here/sim/scripts/incoming-call.sim" &
+sim=$!
+trap 'kill "$sim" 2>/dev/null || true; wait "$sim" 2>/dev/null || true' EXIT
+for _ in $(seq 100); do
+  [ -e "$port" ] && break
+  sleep 0.05
 done
-if [ -z "$port" ]; then
-  echo "make run: the simulated module did not report its port:" >&2
-  cat "$out" >&2
-  exit 1
+
+if [ -x "$console" ]; then
+  echo "make run: simulated module on $port; press Open in the console."
+  "$console" --port "$port"
+  exit 0
 fi
-echo "make run: simulated module on $port; press Open in the console."
-"$console" --port "$port"
+
+# Power on (Device A's phone connects), ask for the versions, the name and the phone's name,
+# then answer the call the scenario rings in.
+"$build/apps/quorlin-cli" --port "$port" --for 1 \
+  MMI_ACTION 00 51 READ_BTM_VERSION 00 READ_BTM_VERSION 01 INFO_QUERY_0E \
+  wait 400 READ_LINKED_DEVICE_INFO 00 00 wait 800 MMI_ACTION 00 04

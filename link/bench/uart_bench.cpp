@@ -8,8 +8,6 @@
 #include "link/tests/pty_pair.h"
 #include "link/uart.h"
 
-#include <time.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -19,12 +17,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double ProcessCpuSeconds() {
-  timespec t{};
-  clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &t);
-  return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) * 1e-9;
-}
 
 std::vector<std::uint8_t> Command(std::uint8_t action) {
   const std::uint8_t parameters[] = {0x00, action};
@@ -44,10 +36,10 @@ void IdleCpu() {
     std::fprintf(stderr, "cannot open %s\n", pty.SlavePath().c_str());
     return;
   }
-  const double cpu_before = ProcessCpuSeconds();
+  const double cpu_before = bench::process_cpu_seconds();
   const auto wall_before = Clock::now();
   std::this_thread::sleep_for(std::chrono::seconds(5));
-  const double cpu = ProcessCpuSeconds() - cpu_before;
+  const double cpu = bench::process_cpu_seconds() - cpu_before;
   const double wall = std::chrono::duration<double>(Clock::now() - wall_before).count();
   bench::report("link_idle_channel_cpu", 100.0 * cpu / wall, "%core");
 }

@@ -55,6 +55,18 @@ TEST(BuildCommand, FillsTheCommandBufferExactlyAndRefusesMore) {
   EXPECT_TRUE(out.empty());
 }
 
+TEST(BuildEvent, BuildsWhatTheHostCanHoldAndRefusesMore) {
+  Bytes out;
+  ASSERT_TRUE(packet::BuildEvent(0x02, Hex("01 03").data(), 2, out));
+  EXPECT_EQ(out, Hex("AA 00 03 02 01 03 F7"));
+  const Bytes parameters(packet::kMaxEventParameters + 1, 0x41);
+  ASSERT_TRUE(packet::BuildEvent(0x11, parameters.data(), packet::kMaxEventParameters, out));
+  EXPECT_EQ(out.size(), packet::kMaxReceivedPacket);
+  EXPECT_TRUE(packet::IsIntact(out.data(), out.size()));
+  EXPECT_FALSE(packet::BuildEvent(0x11, parameters.data(), parameters.size(), out));
+  EXPECT_TRUE(out.empty());
+}
+
 TEST(IsIntact, AcceptsOnlyWholePacketsWithAZeroSum) {
   const Bytes good = Hex("AA 00 03 00 14 00 E9");
   EXPECT_TRUE(packet::IsIntact(good.data(), good.size()));

@@ -35,6 +35,7 @@ class PtyPair {
   PtyPair& operator=(const PtyPair&) = delete;
 
   const std::string& SlavePath() const { return slave_path_; }
+  int SlaveFd() const { return slave_; }
 
   void CloseMaster() {
     if (master_ >= 0) ::close(master_);

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <dirent.h>
+#include <sys/ioctl.h>
 
 #include <condition_variable>
 #include <future>
@@ -227,6 +228,17 @@ TEST_F(UartTest, ASecondChannelOnAnOpenPortIsRefusedAtTheExclusiveAccessStep) {
   EXPECT_EQ(second.Open(pty_.SlavePath()), 2);
   EXPECT_FALSE(second.IsOpen());
   EXPECT_FALSE(second.LastOpenError().Reason().empty());
+}
+
+TEST_F(UartTest, ClosingGivesUpExclusiveAccessSoThePortCanBeOpenedAgain) {
+  OpenChannel();
+  int exclusive = 0;
+  ASSERT_EQ(::ioctl(pty_.SlaveFd(), TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 1);
+  uart_->Close();
+  ASSERT_EQ(::ioctl(pty_.SlaveFd(), TIOCGEXCL, &exclusive), 0);
+  EXPECT_EQ(exclusive, 0);  // without it, only root could open the pseudo-terminal again
+  EXPECT_EQ(uart_->Open(pty_.SlavePath()), 0);
 }
 
 TEST(UartOpen, FailuresNameTheirStepAndLeaveNothingOpen) {

@@ -1,0 +1,44 @@
+#include "link/command_names.h"
+
+#include "link/command_builders.h"
+
+namespace {
+
+struct NamedCommand {
+  const char* name;
+  CommandOpcode opcode;
+};
+
+#define NAMED_COMMAND(identifier) {#identifier, CommandOpcode::identifier}
+
+const NamedCommand kCommands[] = {
+    NAMED_COMMAND(MAKE_CALL),            NAMED_COMMAND(MAKE_EXTENSION_CALL),
+    NAMED_COMMAND(MMI_ACTION),           NAMED_COMMAND(STATUS_REPORT_MASK),
+    NAMED_COMMAND(MUSIC_CONTROL),        NAMED_COMMAND(CHANGE_DEVICE_NAME),
+    NAMED_COMMAND(SET_PAIRING_TIMEOUT),  NAMED_COMMAND(READ_BTM_VERSION),
+    NAMED_COMMAND(VENDOR_AT_COMMAND),    NAMED_COMMAND(AVC_SPECIFIC_COMMAND),
+    NAMED_COMMAND(AVRCP_GROUP_NAVIGATION), NAMED_COMMAND(INFO_QUERY_0D),
+    NAMED_COMMAND(INFO_QUERY_0E),        NAMED_COMMAND(INFO_QUERY_0F),
+    NAMED_COMMAND(INFO_QUERY_10),        NAMED_COMMAND(SET_PHONEBOOK_ACCESS),
+    NAMED_COMMAND(SEND_SPP_DATA),        NAMED_COMMAND(MISC_CONTROL),
+    NAMED_COMMAND(EVENT_ACK),            NAMED_COMMAND(CONNECT_PROFILE),
+    NAMED_COMMAND(READ_LINKED_DEVICE_INFO), NAMED_COMMAND(PROFILE_LINK_BACK),
+    NAMED_COMMAND(DISCONNECT),           NAMED_COMMAND(SET_EQ_MODE),
+    NAMED_COMMAND(SET_NOISE_REDUCTION),  NAMED_COMMAND(GPIO_CONTROL),
+    NAMED_COMMAND(SET_UART_BUFFER_SIZE), NAMED_COMMAND(TTS_DATA),
+    NAMED_COMMAND(GAIN_CONTROL),         NAMED_COMMAND(READ_BTM_SETTING),
+    NAMED_COMMAND(ANCS_CONTROL),         NAMED_COMMAND(LE_CONTROL),
+    NAMED_COMMAND(SPEAKER_VENDOR_COMMAND), NAMED_COMMAND(AUDIO_EFFECT_SYNC),
+};
+
+#undef NAMED_COMMAND
+
+}  // namespace
+
+std::optional<std::uint8_t> CommandOpcodeByName(const std::string& name) {
+  for (const NamedCommand& command : kCommands) {
+    if (name == command.name) return static_cast<std::uint8_t>(command.opcode);
+  }
+  return std::nullopt;
+}
+
