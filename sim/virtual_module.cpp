@@ -124,12 +124,15 @@ void VirtualModule::Answer(std::uint8_t* packet, std::size_t length) {
   command.opcode = packet[packet::kOpcodeOffset];
   command.params.assign(packet + packet::kContentOffset, packet + length - 1);
   command.when = Clock::now();
-  if (observer_) observer_(command);
-
   if (command.opcode == packet::kEventAckOpcode) {
     if (!command.params.empty()) ledger_.Acknowledged(command.params[0]);
-    return;
+  } else {
+    AnswerCommand(command);
   }
+  if (observer_) observer_(command);  // once the module has acted on it
+}
+
+void VirtualModule::AnswerCommand(const ReceivedCommand& command) {
   const auto configured = config_.ack_status.find(command.opcode);
   const std::uint8_t status = configured == config_.ack_status.end() ? 0 : configured->second;
   auto due = Clock::now();

@@ -13,7 +13,8 @@
 // Threads: the module runs three of its own - a reader (framing and answering), a writer
 // (sends queued packets when due, so the reader never waits on the host) and a script
 // player. Start, Stop and the destructor belong to the owner; the other calls may come
-// from any thread. The command observer runs on the reader thread.
+// from any thread. The command observer runs on the reader thread, after the module has
+// acted on the command.
 
 #include "link/packet_framer.h"
 #include "sim/behaviour.h"
@@ -89,6 +90,7 @@ class VirtualModule {
   void WriteDue();
   void PlayScript();
   void Answer(std::uint8_t* packet, std::size_t length);
+  void AnswerCommand(const ReceivedCommand& command);
   void DropUnfinishedPacket();
   void Queue(Clock::time_point due, Outgoing outgoing);
   void QueueEvent(Clock::time_point due, std::uint8_t opcode, const SimBytes& params);

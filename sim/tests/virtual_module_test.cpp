@@ -99,7 +99,8 @@ TEST(VirtualModule, AScriptPlaysInOrderFromTheHostsOpeningAndEveryEventIsAcknowl
   EXPECT_EQ(report.acknowledged, 4u);
   EXPECT_TRUE(report.Balanced()) << report.Describe();
   std::vector<Bytes> acks;
-  for (const ReceivedCommand& c : Only(sim.commands.Now(), true)) acks.push_back(c.params);
+  const auto all = sim.commands.WaitUntil([](const auto& seen) { return CountOf(seen, true) >= 4; });
+  for (const ReceivedCommand& c : Only(all, true)) acks.push_back(c.params);
   EXPECT_EQ(acks, (std::vector<Bytes>{{0x01}, {0x02}, {0x03}, {0x1E}}));
 }
 
