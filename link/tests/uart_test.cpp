@@ -32,20 +32,31 @@ void Write(CUART& uart, const Bytes& run) {
   ASSERT_TRUE(uart.Write(run.data(), static_cast<unsigned int>(run.size())));
 }
 
-// Threads of this process. The first thread started may bring a helper thread of the
-// runtime with it (ThreadSanitizer's), so one thread is started and joined first.
-int ThreadCount() {
-  static const bool warmed_up = [] {
-    std::thread([] {}).join();
-    return true;
-  }();
-  (void)warmed_up;
+// Threads of this process as /proc lists them.
+int TaskCount() {
   int count = 0;
   if (DIR* dir = ::opendir("/proc/self/task")) {
     while (const dirent* entry = ::readdir(dir)) count += entry->d_name[0] != '.';
     ::closedir(dir);
   }
   return count;
+}
+
+// Threads of this process. The first thread started may bring a helper thread of the
+// runtime with it (ThreadSanitizer's), so one thread is started and joined first; a joined
+// thread can stay listed in /proc for a moment after the join returns, so the warm-up
+// waits (a bounded while) until the count settles.
+int ThreadCount() {
+  static const bool warmed_up = [] {
+    const int before = TaskCount();
+    std::thread([] {}).join();
+    for (int i = 0; i < 1000 && TaskCount() > before; ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  }();
+  (void)warmed_up;
+  return TaskCount();
 }
 
 // Waits until the process runs `expected` threads; returns the last count seen.
