@@ -70,7 +70,7 @@ double ffmpegSeconds() {
   const double before = cpuSeconds(RUSAGE_CHILDREN);
   const pid_t pid = fork();
   if (pid == 0) {
-    execlp("ffmpeg", "ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "s16le", "-ar", "8000", "-ac", "1",
+    execlp("ffmpeg", "ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "s16le", "-ar", "8000", "-ac", "1",
            "-i", kInput.c_str(), "-c:a", "g723_1", "-b:a", "6300", "-f", "g723_1", out.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }

@@ -23,7 +23,7 @@ namespace {
 bool ffmpegDecodes(const std::string& bits, const std::string& pcm) {
   const pid_t pid = fork();
   if (pid == 0) {
-    execlp("ffmpeg", "ffmpeg", "-hide_banner", "-loglevel", "error", "-y", "-f", "g723_1", "-i", bits.c_str(), "-f",
+    execlp("ffmpeg", "ffmpeg", "-nostdin", "-hide_banner", "-loglevel", "error", "-y", "-f", "g723_1", "-i", bits.c_str(), "-f",
            "s16le", "-acodec", "pcm_s16le", pcm.c_str(), static_cast<char*>(nullptr));
     _exit(127);
   }
