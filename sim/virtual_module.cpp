@@ -146,11 +146,20 @@ void VirtualModule::AnswerCommand(const ReceivedCommand& command) {
   }
 }
 
-void VirtualModule::QueueEvent(Clock::time_point due, std::uint8_t opcode, const SimBytes& params) {
+bool VirtualModule::SendEvent(std::uint8_t opcode, const SimBytes& params) {
+  return QueueEvent(Clock::now(), opcode, params);
+}
+
+void VirtualModule::SendRaw(const SimBytes& bytes) {
+  Queue(Clock::now(), {bytes, IntactEventOpcodes(bytes)});
+}
+
+bool VirtualModule::QueueEvent(Clock::time_point due, std::uint8_t opcode, const SimBytes& params) {
   Outgoing outgoing;
-  if (!packet::BuildEvent(opcode, params.data(), params.size(), outgoing.bytes)) return;
+  if (!packet::BuildEvent(opcode, params.data(), params.size(), outgoing.bytes)) return false;
   outgoing.events.push_back(opcode);
   Queue(due, std::move(outgoing));
+  return true;
 }
 
 void VirtualModule::Queue(Clock::time_point due, Outgoing outgoing) {
@@ -204,7 +213,7 @@ void VirtualModule::PlayScript() {
         QueueEvent(Clock::now(), step.opcode, step.bytes);
         break;
       case ScriptStep::Kind::kRaw:
-        Queue(Clock::now(), {step.bytes, IntactEventOpcodes(step.bytes)});
+        SendRaw(step.bytes);
         break;
       case ScriptStep::Kind::kQuit:
         WaitUntilIdle(kQuitGrace);

@@ -15,6 +15,9 @@
 // player. Start, Stop and the destructor belong to the owner; the other calls may come
 // from any thread. The command observer runs on the reader thread, after the module has
 // acted on the command.
+//
+// A test may also make the module send at a moment of its choosing (SendEvent, SendRaw):
+// the packet joins the writer's queue and is entered in the ledger as a script's would be.
 
 #include "link/packet_framer.h"
 #include "sim/behaviour.h"
@@ -76,6 +79,13 @@ class VirtualModule {
   bool QuitReached() const;
   bool WaitForQuit(std::chrono::milliseconds within) const;
 
+  // Sends an event now, after whatever is already due; false when the parameters do not
+  // fit in a packet. Sent only while a host holds the port, like every packet.
+  bool SendEvent(std::uint8_t opcode, const SimBytes& params);
+  // Sends the bytes exactly as given (broken packets too); the intact events among them are
+  // owed Event ACKs.
+  void SendRaw(const SimBytes& bytes);
+
   EventAckReport AckReport() const { return ledger_.Report(); }
   // Packets left unanswered: framed with a wrong checksum, or left unfinished.
   std::uint64_t IgnoredPackets() const;
@@ -93,7 +103,7 @@ class VirtualModule {
   void AnswerCommand(const ReceivedCommand& command);
   void DropUnfinishedPacket();
   void Queue(Clock::time_point due, Outgoing outgoing);
-  void QueueEvent(Clock::time_point due, std::uint8_t opcode, const SimBytes& params);
+  bool QueueEvent(Clock::time_point due, std::uint8_t opcode, const SimBytes& params);
   bool WaitUntilIdle(std::chrono::milliseconds within);  // nothing queued or being written
   void HostArrived();
 

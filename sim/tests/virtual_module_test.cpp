@@ -104,6 +104,31 @@ TEST(VirtualModule, AScriptPlaysInOrderFromTheHostsOpeningAndEveryEventIsAcknowl
   EXPECT_EQ(acks, (std::vector<Bytes>{{0x01}, {0x02}, {0x03}, {0x1E}}));
 }
 
+TEST(VirtualModule, EventsSentOnDemandFollowTheAnswersAlreadyDueAndAreOwedEventAcks) {
+  Connected c;
+  ASSERT_TRUE(c.Ready());
+
+  c.host.layer.MMI_ACTION(0x00, 0x04);  // answered by the Command ACK and CALL_STATUS
+  ASSERT_EQ(c.host.events.WaitFor(2).size(), 2u);
+  std::thread other([&c] {  // any thread may ask
+    EXPECT_TRUE(c.sim.module.SendEvent(BTM_STATUS, Hex("05 00")));
+    c.sim.module.SendRaw(Concat({Hex("AA 00 03 02 00 02 F0"),  // checksum off: owed nothing
+                                 Hex("AA 00 03 02 01 02 F8")}));
+  });
+  other.join();
+  EXPECT_FALSE(c.sim.module.SendEvent(LOCAL_NAME, Bytes(packet::kMaxEventParameters + 1)));
+
+  const std::vector<HostEvent> expected = {Ev(COMMAND_ACK, "02 00"), Ev(CALL_STATUS, "00 04"),
+                                           Ev(BTM_STATUS, "05 00"), Ev(CALL_STATUS, "01 02")};
+  EXPECT_EQ(c.host.events.WaitFor(expected.size()), expected);
+  EXPECT_EQ(c.host.events.WaitFor(expected.size() + 1, 300ms), expected);
+  c.sim.commands.WaitUntil([](const auto& seen) { return CountOf(seen, true) >= 3; });
+  const EventAckReport report = c.sim.module.AckReport();
+  EXPECT_EQ(report.events_sent, 3u);
+  EXPECT_EQ(report.acknowledged, 3u);
+  EXPECT_TRUE(report.Balanced()) << report.Describe();
+}
+
 TEST(VirtualModule, ACommandWithABadChecksumIsLeftUnansweredAndTheNextIsFramed) {
   Connected c;
   ASSERT_TRUE(c.Ready());
