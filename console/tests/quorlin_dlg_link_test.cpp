@@ -1,13 +1,15 @@
-// The window on a link: a minimal module on a pseudo-terminal answers every command with a
-// Command ACK; the test sends events and watches the pane, the log file and the wire.
+// The window on a link: the virtual module on its pseudo-terminal answers the window's
+// commands as the module does; the test makes it send events and watches the pane, the log
+// file, the wire and the module's account of Event ACKs.
 
 #include "console/gui/quorlin_dlg.h"
 
 #include "console/scripted_prompter.h"
 #include "console/tests/test_files.h"
-#include "console/tests/pty_module.h"
 #include "console/window_ids.h"
 #include "link/command_set_layer.h"
+#include "link/packet.h"
+#include "sim/tests/module_host.h"
 
 #include <gtest/gtest.h>
 
@@ -51,13 +53,31 @@ bool WaitFor(F done, std::chrono::milliseconds within = std::chrono::seconds(20)
   return true;
 }
 
+// A command as it crossed the wire (the module frames only intact packets).
+Bytes Packet(const ReceivedCommand& command) {
+  Bytes out;
+  EXPECT_TRUE(packet::BuildCommand(command.opcode, command.params.data(), command.params.size(),
+                                   false, out));
+  return out;
+}
+
 class WindowOnLink : public ::testing::Test {
  protected:
   void SetUp() override {
+    sim_ = std::make_unique<RecordedModule>();
+    ASSERT_TRUE(sim_->started);
     options_.log_path = TestDir() + "pelvan.log";
-    options_.extra_port = module_.SlavePath();
+    options_.extra_port = Module().DevicePath();
     window_ = std::make_unique<CQuorlinDlg>(options_);
     window_->SetPrompter(&prompter_);
+  }
+
+  VirtualModule& Module() { return sim_->module; }
+  // The commands the module has framed so far that are not Event ACKs, as sent.
+  std::vector<Bytes> NonAckCommands() {
+    std::vector<Bytes> out;
+    for (const ReceivedCommand& c : Only(sim_->commands.Now(), false)) out.push_back(Packet(c));
+    return out;
   }
 
   std::string Pane() const {
@@ -71,14 +91,14 @@ class WindowOnLink : public ::testing::Test {
     ASSERT_NE(window_->GetLayer(), nullptr);
   }
 
-  PtyModule module_;
+  std::unique_ptr<RecordedModule> sim_;
   QuorlinOptions options_;
   ScriptedPrompter prompter_;
   std::unique_ptr<CQuorlinDlg> window_;
 };
 
 TEST_F(WindowOnLink, OpenPreselectsThePortAndTogglesTheControls) {
-  EXPECT_EQ(window_->PortName(), module_.SlavePath());
+  EXPECT_EQ(window_->PortName(), Module().DevicePath());
   Open();
   EXPECT_FALSE(window_->Control(ctl::kOpen)->isEnabled());
   EXPECT_TRUE(window_->Control(ctl::kClose)->isEnabled());
@@ -95,10 +115,14 @@ TEST_F(WindowOnLink, OpenPreselectsThePortAndTogglesTheControls) {
 TEST_F(WindowOnLink, CommandAndItsAckAreDumpedByteExactInPaneAndFile) {
   Open();
   window_->GetLayer()->MMI_ACTION(window_->SelectedDevice(), 0x04);  // "Answer Call"
+  // The Command ACK, then the call on Device A becomes active.
   const std::string expected =
       "< Command: AA 00 03 02 00 04 F7 \n"
       "Command Complete.\n"
-      "> Event: AA 00 03 00 02 00 FB \n";
+      "> Event: AA 00 03 00 02 00 FB \n"
+      "< Command: AA 00 02 14 02 E8 \n"
+      "Call active.\n"
+      "> Event: AA 00 03 02 00 04 F7 \n";
   ASSERT_TRUE(WaitFor([&] { return PaneHas(expected); })) << Pane();
   EXPECT_EQ(WithoutTimestamps(ReadFile(options_.log_path)), expected);
   EXPECT_EQ(WithoutTimestamps(Pane()), expected);
@@ -108,7 +132,7 @@ TEST_F(WindowOnLink, CommandAndItsAckAreDumpedByteExactInPaneAndFile) {
 
 TEST_F(WindowOnLink, EventsAreAcknowledgedDescribedAndShown) {
   Open();
-  module_.SendEvent(0x02, {0x01, 0x02});  // Device B: call incoming
+  ASSERT_TRUE(Module().SendEvent(0x02, {0x01, 0x02}));  // Device B: call incoming
   const std::string expected =
       "< Command: AA 00 02 14 02 E8 \n"
       "Call incoming.\n"
@@ -116,11 +140,14 @@ TEST_F(WindowOnLink, EventsAreAcknowledgedDescribedAndShown) {
   ASSERT_TRUE(WaitFor([&] { return PaneHas(expected); })) << Pane();
   ASSERT_TRUE(WaitFor([&] { return window_->PictureOf(ctl::kRingB) == img::kBellRinging; }));
   EXPECT_EQ(window_->PictureOf(ctl::kRingA), img::kBellGrey);
+  ASSERT_TRUE(WaitFor([&] { return Module().AckReport().acknowledged == 1; }));
+  EXPECT_EQ(Module().AckReport().events_sent, 1u);
+  EXPECT_TRUE(Module().AckReport().Balanced()) << Module().AckReport().Describe();
 }
 
 TEST_F(WindowOnLink, CloseResetsThePicturesAndKeepsUnshownEntriesForTheNextOpen) {
   Open();
-  module_.SendEvent(0x0A, {0x00, 0x03});  // Device A: three bars
+  ASSERT_TRUE(Module().SendEvent(0x0A, {0x00, 0x03}));  // Device A: three bars
   ASSERT_TRUE(WaitFor([&] { return window_->PictureOf(ctl::kSignalA) == 44; }));
   static_cast<QRadioButton*>(window_->Control(ctl::kDeviceA))->setText("Pixel");
   window_->Log().Push("queued before Close\n");
@@ -137,8 +164,9 @@ TEST_F(WindowOnLink, DeviceBChangesOnlyTheNextCommandsDeviceByte) {
   Open();
   static_cast<QRadioButton*>(window_->Control(ctl::kDeviceB))->setChecked(true);
   window_->GetLayer()->MMI_ACTION(window_->SelectedDevice(), 0x04);
-  ASSERT_TRUE(WaitFor([&] { return module_.NonAckCommands().size() == 1; }));
-  EXPECT_EQ(module_.NonAckCommands()[0], Hex("AA 00 03 02 01 04 F6"));
+  ASSERT_TRUE(WaitFor([&] { return NonAckCommands().size() == 1; }));
+  EXPECT_EQ(NonAckCommands()[0], Hex("AA 00 03 02 01 04 F6"));
+  EXPECT_EQ(Module().IgnoredPackets(), 0u);
   EXPECT_EQ(window_->PictureOf(ctl::kHfpA), img::kHfpIdle);
   EXPECT_EQ(window_->PictureOf(ctl::kHfpB), img::kHfpIdle);
 }
@@ -148,7 +176,7 @@ TEST_F(WindowOnLink, LettersInTheBaudBoxMakeOpenFailWithTheErrorBox) {
   window_->OnOpen();
   ASSERT_EQ(prompter_.messages.size(), 1u);
   EXPECT_EQ(prompter_.messages[0].icon, MessageIcon::kError);
-  EXPECT_NE(prompter_.messages[0].text.find("Cannot open " + module_.SlavePath() + " (step 6)"), std::string::npos)
+  EXPECT_NE(prompter_.messages[0].text.find("Cannot open " + Module().DevicePath() + " (step 6)"), std::string::npos)
       << prompter_.messages[0].text;
   EXPECT_EQ(window_->GetLayer(), nullptr);
   EXPECT_TRUE(window_->Control(ctl::kOpen)->isEnabled());
@@ -183,16 +211,20 @@ TEST_F(WindowOnLink, ATwentyByteDumpTakesTwoLines) {
 TEST_F(WindowOnLink, AutomaticAnswersGoOutWithTheSelectedDevice) {
   Open();
   static_cast<QRadioButton*>(window_->Control(ctl::kDeviceB))->setChecked(true);
-  module_.SendEvent(0x1B, {0x05, 0x00});  // power off
-  module_.SendEvent(0x1B, {0x06, 0x00});  // volume up
-  module_.SendEvent(0x1B, {0x06, 0x01});  // volume down
-  module_.SendEvent(0x1B, {0x07, 0x9C});  // line-in 9, A2DP 12
-  module_.SendEvent(0x01, {0x05, 0x20});  // HF link, id 2, Device A: the name query
+  for (const auto& [opcode, params] : std::vector<std::pair<std::uint8_t, Bytes>>{
+           {0x1B, {0x05, 0x00}},    // power off
+           {0x1B, {0x06, 0x00}},    // volume up
+           {0x1B, {0x06, 0x01}},    // volume down
+           {0x1B, {0x07, 0x9C}},    // line-in 9, A2DP 12
+           {0x01, {0x05, 0x20}}}) {  // HF link, id 2, Device A: the name query
+    ASSERT_TRUE(Module().SendEvent(opcode, params));
+  }
   const std::vector<Bytes> expected = {
       Hex("AA 00 03 02 01 53 A7"), Hex("AA 00 03 02 01 54 A6"), Hex("AA 00 03 02 01 30 CA"),
       Hex("AA 00 03 02 01 31 C9"), Hex("AA 00 07 23 01 05 03 8C 00 89 B8"), Hex("AA 00 03 16 01 00 E6")};
-  ASSERT_TRUE(WaitFor([&] { return module_.NonAckCommands().size() >= expected.size(); }));
-  EXPECT_EQ(module_.NonAckCommands(), expected);
+  ASSERT_TRUE(WaitFor([&] { return NonAckCommands().size() >= expected.size(); }));
+  EXPECT_EQ(NonAckCommands(), expected);
+  EXPECT_EQ(Module().IgnoredPackets(), 0u);
 }
 
 // Events of one line of description each, with short packets (one dump line).
@@ -217,17 +249,25 @@ const MixedEvent kMixed[] = {
 TEST_F(WindowOnLink, TenThousandMixedEventsAllReachTheLogFileInOrder) {
   Open();
   constexpr int kEvents = 10000;
-  std::thread sender([this] {
-    for (int i = 0; i < kEvents; ++i) {
-      const MixedEvent& e = kMixed[i % std::size(kMixed)];
-      module_.SendEvent(e.opcode, e.params);
-    }
-  });
-  const auto all_acked = [&] { return module_.Commands().size() >= static_cast<std::size_t>(kEvents); };
-  const bool arrived = WaitFor(all_acked, std::chrono::seconds(120));
-  sender.join();
-  ASSERT_TRUE(arrived) << module_.Commands().size();
-  // Every Event ACK went out; then wait for the timer to have moved everything.
+  for (int i = 0; i < kEvents; ++i) {
+    const MixedEvent& e = kMixed[i % std::size(kMixed)];
+    ASSERT_TRUE(Module().SendEvent(e.opcode, e.params));
+  }
+  const bool acknowledged = WaitFor([&] { return Module().AckReport().acknowledged >= kEvents; },
+                                    std::chrono::seconds(120));
+  ASSERT_TRUE(acknowledged) << Module().AckReport().Describe();
+  const EventAckReport report = Module().AckReport();
+  EXPECT_EQ(report.events_sent, static_cast<std::uint64_t>(kEvents));
+  EXPECT_EQ(report.acknowledged, static_cast<std::uint64_t>(kEvents));
+  EXPECT_TRUE(report.Balanced()) << report.Describe();
+  // The Event ACKs went out in the order of the events, and nothing else did.
+  const std::vector<ReceivedCommand> commands = sim_->commands.Now();
+  ASSERT_EQ(commands.size(), static_cast<std::size_t>(kEvents));
+  for (int i = 0; i < kEvents; ++i) {
+    ASSERT_EQ(commands[i].opcode, 0x14) << "command " << i;
+    ASSERT_EQ(commands[i].params, Bytes{kMixed[i % std::size(kMixed)].opcode}) << "Event ACK " << i;
+  }
+  // Then wait for the timer to have moved everything.
   ASSERT_TRUE(WaitFor([&] {
     const std::string log = ReadFile(options_.log_path);
     return std::count(log.begin(), log.end(), '\n') >= 3 * kEvents;
